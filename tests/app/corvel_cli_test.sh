@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# End-to-end checks of corvel-cli as a user runs it: $1 is the executable.
+set -u
+cli="$1"
+failures=0
+check() {  # check NAME EXPECTED_STATUS PATTERN -- ARGS...
+    local name="$1" status="$2" pattern="$3"
+    shift 4
+    local output
+    output=$("$cli" "$@" 2>&1)
+    local actual=$?
+    if [ "$actual" -ne "$status" ] || ! grep -q -- "$pattern" <<<"$output"; then
+        echo "FAIL $name: status $actual, output:"
+        echo "$output"
+        failures=$((failures + 1))
+    else
+        echo "ok   $name"
+    fi
+}
+
+check "ud ply" 0 "Ey = Ez *\[GPa\] *8.36084" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --elastic CCA --thermal Shapery
+check "ud thermal" 0 "α y = α z *\[ppm/K\] *44.6689" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --elastic 2 --thermal shapery
+check "random mat" 0 "Ex = Ey *\[GPa\] *50.9542" -- \
+    mat --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --elastic CCA --thermal Shapery
+check "list resins" 0 "ACG LTM 10" -- list resins
+check "list weaves" 0 "Satin  5H" -- list weaves
+check "unknown resin" 1 "unknown resin \"Epoxy\"" -- \
+    ud --resin Epoxy --fibre "Hercules AS4" --vf 60
+check "unknown model" 1 "unknown elastic model" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --elastic Voigt
+check "vf zero" 1 "Invalid fibre volume factor: (0,100) %" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 0
+check "vf hundred" 1 "Invalid fibre volume factor: (0,100) %" -- \
+    mat --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 100
+check "missing option" 2 "vf" -- ud --resin "Hexcel 8552" --fibre "Hercules AS4"
+check "help" 0 "Unidirectional" -- --help
+
+[ "$failures" -eq 0 ]
