@@ -73,7 +73,11 @@ struct SparseMatrix {
     int* externalToInternalColumn;
     int* externalToInternalRow;
     SparseElement** columnScatter;  // re-factorisation: element address of each row in a column
-    bool factorsValid;              // the last factorisation completed (error below 2)
+    // During ordering at step k: the last element of each active column with row < k, and of each
+    // active row with column < k (null when there is none), where the active part begins.
+    SparseElement** lastAbove;
+    SparseElement** lastLeft;
+    bool factorsValid;  // the last factorisation completed (error below 2)
 };
 
 // New empty n x n real matrix, or null with *error set (kSparseBadArgument for n <= 0 or complex

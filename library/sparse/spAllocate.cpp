@@ -129,8 +129,11 @@ bool SparseAllocateInternalVectors(SparseMatrix* m) {
     m->realDirect = ObtainArray<bool>(m, slots, false);
     m->intermediate = ObtainArray<double>(m, slots, 0.0);
     m->columnScatter = ObtainArray<SparseElement*>(m, slots, nullptr);
+    m->lastAbove = ObtainArray<SparseElement*>(m, slots, nullptr);
+    m->lastLeft = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->internalVectorsAllocated = m->markowitzRow && m->markowitzColumn && m->markowitzProduct &&
-                                  m->realDirect && m->intermediate && m->columnScatter;
+                                  m->realDirect && m->intermediate && m->columnScatter &&
+                                  m->lastAbove && m->lastLeft;
     return m->internalVectorsAllocated;
 }
 

@@ -48,24 +48,36 @@ int PositionAt(int step, int k, int n) {
     return step == 0 ? k : n - step + 1;
 }
 
-SparseElement* FirstInColumnFrom(const SparseMatrix* m, int column, int k) {
-    SparseElement* e = m->firstInColumn[column];
-    while (e != nullptr && e->row < k) {
+// Link where the active part of column c begins at the current step (c in the active part).
+SparseElement** ActiveColumnLink(SparseMatrix* m, int c) {
+    SparseElement* above = m->lastAbove[c];
+    return above != nullptr ? &above->nextInColumn : &m->firstInColumn[c];
+}
+
+SparseElement** ActiveRowLink(SparseMatrix* m, int r) {
+    SparseElement* left = m->lastLeft[r];
+    return left != nullptr ? &left->nextInRow : &m->firstInRow[r];
+}
+
+// First element of an active column with row >= fromRow (fromRow at or beyond the current step).
+SparseElement* FirstInColumnFrom(SparseMatrix* m, int column, int fromRow) {
+    SparseElement* e = *ActiveColumnLink(m, column);
+    while (e != nullptr && e->row < fromRow) {
         e = e->nextInColumn;
     }
     return e;
 }
 
-SparseElement* FirstInRowFrom(const SparseMatrix* m, int row, int k) {
-    SparseElement* e = m->firstInRow[row];
-    while (e != nullptr && e->column < k) {
+SparseElement* FirstInRowFrom(SparseMatrix* m, int row, int fromColumn) {
+    SparseElement* e = *ActiveRowLink(m, row);
+    while (e != nullptr && e->column < fromColumn) {
         e = e->nextInRow;
     }
     return e;
 }
 
 // Largest magnitude in the active part of pivot's column, pivot itself excluded.
-double LargestOtherInColumn(const SparseMatrix* m, const SparseElement* pivot, int k) {
+double LargestOtherInColumn(SparseMatrix* m, const SparseElement* pivot, int k) {
     double largest = 0.0;
     for (SparseElement* e = FirstInColumnFrom(m, pivot->column, k); e != nullptr;
          e = e->nextInColumn) {
@@ -76,7 +88,7 @@ double LargestOtherInColumn(const SparseMatrix* m, const SparseElement* pivot, i
     return largest;
 }
 
-bool IsAcceptable(const SparseMatrix* m, const SparseElement* pivot, int k) {
+bool IsAcceptable(SparseMatrix* m, const SparseElement* pivot, int k) {
     double magnitude = std::fabs(pivot->value);
     return magnitude > m->absoluteThreshold &&
            magnitude > m->relativeThreshold * LargestOtherInColumn(m, pivot, k);
@@ -118,7 +130,7 @@ SparseElement* SearchSingletons(SparseMatrix* m, int k) {
 
 // A product-1 diagonal whose row and column each hold one other entry, placed symmetrically and
 // not larger than the diagonal: the best possible choice, taken without further search.
-bool IsSymmetricPairPivot(const SparseMatrix* m, SparseElement* d, int k) {
+bool IsSymmetricPairPivot(SparseMatrix* m, SparseElement* d, int k) {
     SparseElement* rowPartner = d->nextInRow;
     SparseElement* columnPartner = d->nextInColumn;
     if (rowPartner == nullptr && columnPartner == nullptr) {
@@ -367,19 +379,17 @@ void ExchangeWithinRow(SparseElement** start, SparseElement* atK, SparseElement*
     }
 }
 
-// Exchanges internal rows k and r (k < r, both in the active part, so every column before k has
-// its pivot above them).
+// Exchanges internal rows k and r (k < r, both in the active part). Active columns are re-threaded
+// so that they stay sorted by row; in the finished columns before k, which elimination no longer
+// walks, the two elements only take their new row numbers, and RestoreSortedLists sorts those
+// columns once ordering ends.
 void ExchangeRows(SparseMatrix* m, int k, int r) {
     SparseElement* atK = m->firstInRow[k];
     SparseElement* atR = m->firstInRow[r];
     while (atK != nullptr || atR != nullptr) {
-        int column = INT_MAX;
-        if (atK != nullptr) {
-            column = atK->column;
-        }
-        if (atR != nullptr) {
-            column = std::min(column, atR->column);
-        }
+        // The next column holding an element of either row; both rows are sorted by column.
+        int column = std::min(atK != nullptr ? atK->column : INT_MAX,
+                              atR != nullptr ? atR->column : INT_MAX);
         SparseElement* movingK = (atK != nullptr && atK->column == column) ? atK : nullptr;
         SparseElement* movingR = (atR != nullptr && atR->column == column) ? atR : nullptr;
         if (movingK != nullptr) {
@@ -388,28 +398,32 @@ void ExchangeRows(SparseMatrix* m, int k, int r) {
         if (movingR != nullptr) {
             atR = atR->nextInRow;
         }
-        SparseElement** start =
-            column < k ? &m->diagonal[column]->nextInColumn : &m->firstInColumn[column];
-        ExchangeWithinColumn(start, movingK, movingR, k, r);
+        if (column >= k) {
+            ExchangeWithinColumn(ActiveColumnLink(m, column), movingK, movingR, k, r);
+        } else {
+            if (movingK != nullptr) {
+                movingK->row = r;
+            }
+            if (movingR != nullptr) {
+                movingR->row = k;
+            }
+        }
     }
     std::swap(m->firstInRow[k], m->firstInRow[r]);
+    std::swap(m->lastLeft[k], m->lastLeft[r]);
     std::swap(m->markowitzRow[k], m->markowitzRow[r]);
     std::swap(m->internalToExternalRow[k], m->internalToExternalRow[r]);
     m->externalToInternalRow[m->internalToExternalRow[k]] = k;
     m->externalToInternalRow[m->internalToExternalRow[r]] = r;
 }
 
+// The same for columns k and r; finished rows before k are sorted when ordering ends.
 void ExchangeColumns(SparseMatrix* m, int k, int r) {
     SparseElement* atK = m->firstInColumn[k];
     SparseElement* atR = m->firstInColumn[r];
     while (atK != nullptr || atR != nullptr) {
-        int row = INT_MAX;
-        if (atK != nullptr) {
-            row = atK->row;
-        }
-        if (atR != nullptr) {
-            row = std::min(row, atR->row);
-        }
+        int row =
+            std::min(atK != nullptr ? atK->row : INT_MAX, atR != nullptr ? atR->row : INT_MAX);
         SparseElement* movingK = (atK != nullptr && atK->row == row) ? atK : nullptr;
         SparseElement* movingR = (atR != nullptr && atR->row == row) ? atR : nullptr;
         if (movingK != nullptr) {
@@ -418,17 +432,26 @@ void ExchangeColumns(SparseMatrix* m, int k, int r) {
         if (movingR != nullptr) {
             atR = atR->nextInColumn;
         }
-        SparseElement** start = row < k ? &m->diagonal[row]->nextInRow : &m->firstInRow[row];
-        ExchangeWithinRow(start, movingK, movingR, k, r);
+        if (row >= k) {
+            ExchangeWithinRow(ActiveRowLink(m, row), movingK, movingR, k, r);
+        } else {
+            if (movingK != nullptr) {
+                movingK->column = r;
+            }
+            if (movingR != nullptr) {
+                movingR->column = k;
+            }
+        }
     }
     std::swap(m->firstInColumn[k], m->firstInColumn[r]);
+    std::swap(m->lastAbove[k], m->lastAbove[r]);
     std::swap(m->markowitzColumn[k], m->markowitzColumn[r]);
     std::swap(m->internalToExternalColumn[k], m->internalToExternalColumn[r]);
     m->externalToInternalColumn[m->internalToExternalColumn[k]] = k;
     m->externalToInternalColumn[m->internalToExternalColumn[r]] = r;
 }
 
-SparseElement* FindDiagonal(const SparseMatrix* m, int i) {
+SparseElement* FindDiagonal(SparseMatrix* m, int i) {
     SparseElement* e = FirstInColumnFrom(m, i, i);
     return (e != nullptr && e->row == i) ? e : nullptr;
 }
@@ -540,6 +563,7 @@ void UpdateMarkowitz(SparseMatrix* m, int k) {
     SparseElement* pivot = m->diagonal[k];
     for (SparseElement* l = pivot->nextInColumn; l != nullptr; l = l->nextInColumn) {
         int i = l->row;
+        m->lastLeft[i] = l;
         --m->markowitzRow[i];
         m->markowitzProduct[i] = MarkowitzProduct(m->markowitzRow[i], m->markowitzColumn[i]);
         if (m->markowitzRow[i] == 0) {
@@ -548,6 +572,7 @@ void UpdateMarkowitz(SparseMatrix* m, int k) {
     }
     for (SparseElement* u = pivot->nextInRow; u != nullptr; u = u->nextInRow) {
         int j = u->column;
+        m->lastAbove[j] = u;
         --m->markowitzColumn[j];
         m->markowitzProduct[j] = MarkowitzProduct(m->markowitzRow[j], m->markowitzColumn[j]);
         if (m->markowitzColumn[j] == 0 && m->markowitzRow[j] != 0) {
@@ -577,14 +602,30 @@ void CountMarkowitz(SparseMatrix* m) {
     }
 }
 
-int OrderAndFactor(SparseMatrix* m) {
-    m->partitioned = false;
-    SparseLinkRows(m);
-    if (!m->internalVectorsAllocated && !SparseAllocateInternalVectors(m)) {
-        m->error = kSparseNoMemory;
-        return m->error;
+// Rebuilds the column lists from the rows and then the row lists from the columns: each list
+// comes out sorted whatever order its elements had.
+void RestoreSortedLists(SparseMatrix* m) {
+    int n = m->size;
+    std::fill_n(m->firstInColumn + 1, n, nullptr);
+    for (int r = n; r >= 1; --r) {
+        for (SparseElement* e = m->firstInRow[r]; e != nullptr; e = e->nextInRow) {
+            e->nextInColumn = m->firstInColumn[e->column];
+            m->firstInColumn[e->column] = e;
+        }
     }
+    std::fill_n(m->firstInRow + 1, n, nullptr);
+    for (int c = n; c >= 1; --c) {
+        for (SparseElement* e = m->firstInColumn[c]; e != nullptr; e = e->nextInColumn) {
+            e->nextInRow = m->firstInRow[e->row];
+            m->firstInRow[e->row] = e;
+        }
+    }
+}
+
+int EliminateInMarkowitzOrder(SparseMatrix* m) {
     CountMarkowitz(m);
+    std::fill_n(m->lastAbove + 1, m->size, nullptr);
+    std::fill_n(m->lastLeft + 1, m->size, nullptr);
     for (int k = 1; k <= m->size; ++k) {
         SparseElement* pivot = SearchForPivot(m, k);
         if (pivot == nullptr) {
@@ -601,6 +642,18 @@ int OrderAndFactor(SparseMatrix* m) {
     m->needsOrdering = false;
     m->factorsValid = true;
     return m->error;
+}
+
+int OrderAndFactor(SparseMatrix* m) {
+    m->partitioned = false;
+    SparseLinkRows(m);
+    if (!m->internalVectorsAllocated && !SparseAllocateInternalVectors(m)) {
+        m->error = kSparseNoMemory;
+        return m->error;
+    }
+    int code = EliminateInMarkowitzOrder(m);
+    RestoreSortedLists(m);
+    return code;
 }
 
 // Per column, whether a dense scatter vector beats updating through element addresses: it pays
