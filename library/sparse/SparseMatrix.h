@@ -73,10 +73,10 @@ struct SparseMatrix {
     int* externalToInternalColumn;
     int* externalToInternalRow;
     SparseElement** columnScatter;  // re-factorisation: element address of each row in a column
-    // During ordering at step k: the last element of each active column with row < k, and of each
-    // active row with column < k (null when there is none), where the active part begins.
+    // While ordering at step k: the last element with row < k of each active column (null when
+    // there is none), where the column's active part begins; and a list for sorting elements.
     SparseElement** lastAbove;
-    SparseElement** lastLeft;
+    SparseElement** elementList;
     bool factorsValid;  // the last factorisation completed (error below 2)
 };
 

@@ -130,10 +130,10 @@ bool SparseAllocateInternalVectors(SparseMatrix* m) {
     m->intermediate = ObtainArray<double>(m, slots, 0.0);
     m->columnScatter = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->lastAbove = ObtainArray<SparseElement*>(m, slots, nullptr);
-    m->lastLeft = ObtainArray<SparseElement*>(m, slots, nullptr);
+    m->elementList = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->internalVectorsAllocated = m->markowitzRow && m->markowitzColumn && m->markowitzProduct &&
                                   m->realDirect && m->intermediate && m->columnScatter &&
-                                  m->lastAbove && m->lastLeft;
+                                  m->lastAbove && m->elementList;
     return m->internalVectorsAllocated;
 }
 

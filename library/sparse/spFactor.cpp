@@ -5,6 +5,14 @@
 // entries of its column (threshold pivoting). Pivots are moved to the diagonal by row and column
 // exchanges and eliminated right-looking, creating fill-ins as needed. Later factorisations keep
 // that order and work column by column (left-looking) on the existing structure.
+//
+// While the order is being chosen the lists are kept cheap to change: each column holds its
+// finished part (rows before the current step, sorted) ahead of its active part, which is in no
+// particular order, and rows are in no particular order at all. Exchanges then only renumber
+// elements, and fill-ins go to the front of the active part. Whatever depends on the order of the
+// elements (the pivot row and column at each step, the tie-breaking of the searches) is done in
+// sorted order, so the choices and the arithmetic are those of fully sorted lists; all lists are
+// sorted again when ordering ends.
 
 #include <algorithm>
 #include <climits>
@@ -48,50 +56,51 @@ int PositionAt(int step, int k, int n) {
     return step == 0 ? k : n - step + 1;
 }
 
-// Link where the active part of column c begins at the current step (c in the active part).
+// Link where the active part of column c begins (c at or after the current step).
 SparseElement** ActiveColumnLink(SparseMatrix* m, int c) {
     SparseElement* above = m->lastAbove[c];
     return above != nullptr ? &above->nextInColumn : &m->firstInColumn[c];
 }
 
-SparseElement** ActiveRowLink(SparseMatrix* m, int r) {
-    SparseElement* left = m->lastLeft[r];
-    return left != nullptr ? &left->nextInRow : &m->firstInRow[r];
-}
-
-// First element of an active column with row >= fromRow (fromRow at or beyond the current step).
-SparseElement* FirstInColumnFrom(SparseMatrix* m, int column, int fromRow) {
-    SparseElement* e = *ActiveColumnLink(m, column);
-    while (e != nullptr && e->row < fromRow) {
-        e = e->nextInColumn;
+// The active element of column c with the lowest row >= fromRow other than `except`, or null.
+SparseElement* LowestInColumn(SparseMatrix* m, int c, int fromRow, const SparseElement* except) {
+    SparseElement* lowest = nullptr;
+    for (SparseElement* e = *ActiveColumnLink(m, c); e != nullptr; e = e->nextInColumn) {
+        if (e != except && e->row >= fromRow && (lowest == nullptr || e->row < lowest->row)) {
+            lowest = e;
+        }
     }
-    return e;
+    return lowest;
 }
 
-SparseElement* FirstInRowFrom(SparseMatrix* m, int row, int fromColumn) {
-    SparseElement* e = *ActiveRowLink(m, row);
-    while (e != nullptr && e->column < fromColumn) {
-        e = e->nextInRow;
+// The element of row r with the lowest column >= fromColumn other than `except`, or null.
+SparseElement* LowestInRow(SparseMatrix* m, int r, int fromColumn, const SparseElement* except) {
+    SparseElement* lowest = nullptr;
+    for (SparseElement* e = m->firstInRow[r]; e != nullptr; e = e->nextInRow) {
+        if (e != except && e->column >= fromColumn &&
+            (lowest == nullptr || e->column < lowest->column)) {
+            lowest = e;
+        }
     }
-    return e;
+    return lowest;
 }
 
-// Largest magnitude in the active part of pivot's column, pivot itself excluded.
-double LargestOtherInColumn(SparseMatrix* m, const SparseElement* pivot, int k) {
+// Largest magnitude in the active part of the candidate's column, the candidate excluded.
+double LargestOtherInColumn(SparseMatrix* m, const SparseElement* candidate) {
     double largest = 0.0;
-    for (SparseElement* e = FirstInColumnFrom(m, pivot->column, k); e != nullptr;
+    for (SparseElement* e = *ActiveColumnLink(m, candidate->column); e != nullptr;
          e = e->nextInColumn) {
-        if (e != pivot && std::fabs(e->value) > largest) {
+        if (e != candidate && std::fabs(e->value) > largest) {
             largest = std::fabs(e->value);
         }
     }
     return largest;
 }
 
-bool IsAcceptable(SparseMatrix* m, const SparseElement* pivot, int k) {
-    double magnitude = std::fabs(pivot->value);
+bool IsAcceptable(SparseMatrix* m, const SparseElement* candidate) {
+    double magnitude = std::fabs(candidate->value);
     return magnitude > m->absoluteThreshold &&
-           magnitude > m->relativeThreshold * LargestOtherInColumn(m, pivot, k);
+           magnitude > m->relativeThreshold * LargestOtherInColumn(m, candidate);
 }
 
 bool IsAboveAbsoluteThreshold(const SparseMatrix* m, const SparseElement* e) {
@@ -116,11 +125,11 @@ SparseElement* SearchSingletons(SparseMatrix* m, int k) {
         if (m->diagonal[i] != nullptr) {
             candidate = m->diagonal[i];
         } else if (m->markowitzColumn[i] == 0) {
-            candidate = FirstInColumnFrom(m, i, k);
+            candidate = LowestInColumn(m, i, k, nullptr);
         } else if (m->markowitzRow[i] == 0) {
-            candidate = FirstInRowFrom(m, i, k);
+            candidate = LowestInRow(m, i, k, nullptr);
         }
-        if (candidate != nullptr && IsAcceptable(m, candidate, k)) {
+        if (candidate != nullptr && IsAcceptable(m, candidate)) {
             return candidate;
         }
     }
@@ -129,19 +138,16 @@ SparseElement* SearchSingletons(SparseMatrix* m, int k) {
 }
 
 // A product-1 diagonal whose row and column each hold one other entry, placed symmetrically and
-// not larger than the diagonal: the best possible choice, taken without further search.
+// not larger than the diagonal: the best possible choice, taken without further search. The
+// partners are the entries following the diagonal in its row and its column; when neither
+// exists, the other active entries of the row and the column.
 bool IsSymmetricPairPivot(SparseMatrix* m, SparseElement* d, int k) {
-    SparseElement* rowPartner = d->nextInRow;
-    SparseElement* columnPartner = d->nextInColumn;
+    int i = d->row;
+    SparseElement* rowPartner = LowestInRow(m, i, i + 1, nullptr);
+    SparseElement* columnPartner = LowestInColumn(m, i, i + 1, nullptr);
     if (rowPartner == nullptr && columnPartner == nullptr) {
-        rowPartner = FirstInRowFrom(m, d->row, k);
-        if (rowPartner == d) {
-            rowPartner = rowPartner->nextInRow;
-        }
-        columnPartner = FirstInColumnFrom(m, d->column, k);
-        if (columnPartner == d) {
-            columnPartner = columnPartner->nextInColumn;
-        }
+        rowPartner = LowestInRow(m, i, k, d);
+        columnPartner = LowestInColumn(m, i, k, d);
     }
     if (rowPartner == nullptr || columnPartner == nullptr ||
         rowPartner->column != columnPartner->row) {
@@ -168,7 +174,7 @@ SparseElement* QuickDiagonalSearch(SparseMatrix* m, int k) {
         choice = d;
         best = product;
     }
-    if (choice != nullptr && IsAcceptable(m, choice, k)) {
+    if (choice != nullptr && IsAcceptable(m, choice)) {
         return choice;
     }
     return nullptr;
@@ -210,7 +216,7 @@ SparseElement* DiagonalSearch(SparseMatrix* m, int k) {
             continue;
         }
         double magnitude = std::fabs(d->value);
-        double largestOther = LargestOtherInColumn(m, d, k);
+        double largestOther = LargestOtherInColumn(m, d);
         if (!(magnitude > m->relativeThreshold * largestOther)) {
             continue;
         }
@@ -221,22 +227,35 @@ SparseElement* DiagonalSearch(SparseMatrix* m, int k) {
     return search.choice;
 }
 
-// Every element of the active submatrix. When nothing passes the thresholds the largest element
-// is used with a warning; when everything is zero the matrix is singular.
+// The active elements of column c in row order, in m->elementList; returns their count.
+int SortedActiveColumn(SparseMatrix* m, int c) {
+    int count = 0;
+    for (SparseElement* e = *ActiveColumnLink(m, c); e != nullptr; e = e->nextInColumn) {
+        m->elementList[count++] = e;
+    }
+    std::sort(m->elementList, m->elementList + count,
+              [](const SparseElement* a, const SparseElement* b) { return a->row < b->row; });
+    return count;
+}
+
+// Every element of the active submatrix, column by column in row order. When nothing passes the
+// thresholds the largest element is used with a warning; when everything is zero the matrix is
+// singular.
 SparseElement* WholeMatrixSearch(SparseMatrix* m, int k) {
     TieBreak search;
     SparseElement* largestElement = nullptr;
     double largestMagnitude = 0.0;
     for (int c = k; c <= m->size; ++c) {
-        SparseElement* first = FirstInColumnFrom(m, c, k);
+        int count = SortedActiveColumn(m, c);
         double columnLargest = 0.0;
-        for (SparseElement* e = first; e != nullptr; e = e->nextInColumn) {
-            columnLargest = std::max(columnLargest, std::fabs(e->value));
+        for (int at = 0; at < count; ++at) {
+            columnLargest = std::max(columnLargest, std::fabs(m->elementList[at]->value));
         }
         if (columnLargest == 0.0) {
             continue;
         }
-        for (SparseElement* e = first; e != nullptr; e = e->nextInColumn) {
+        for (int at = 0; at < count; ++at) {
+            SparseElement* e = m->elementList[at];
             double magnitude = std::fabs(e->value);
             if (magnitude > largestMagnitude) {
                 largestMagnitude = magnitude;
@@ -276,172 +295,30 @@ SparseElement* SearchForPivot(SparseMatrix* m, int k) {
     return pivot;
 }
 
-// Moves the elements of rows k and r (k < r) of one column to each other's row, keeping the
-// column sorted by row. start is a link in the column before both of them.
-void ExchangeWithinColumn(SparseElement** start, SparseElement* atK, SparseElement* atR, int k,
-                          int r) {
-    SparseElement** link = start;
-    if (atK != nullptr && atR != nullptr) {
-        while (*link != atK) {
-            link = &(*link)->nextInColumn;
-        }
-        SparseElement** linkK = link;
-        if (atK->nextInColumn == atR) {
-            *linkK = atR;
-            atK->nextInColumn = atR->nextInColumn;
-            atR->nextInColumn = atK;
-        } else {
-            SparseElement** linkR = &atK->nextInColumn;
-            while (*linkR != atR) {
-                linkR = &(*linkR)->nextInColumn;
-            }
-            std::swap(atK->nextInColumn, atR->nextInColumn);
-            *linkK = atR;
-            *linkR = atK;
-        }
-        atK->row = r;
-        atR->row = k;
-    } else if (atK != nullptr) {
-        // Down from row k to row r.
-        while (*link != atK) {
-            link = &(*link)->nextInColumn;
-        }
-        *link = atK->nextInColumn;
-        while (*link != nullptr && (*link)->row < r) {
-            link = &(*link)->nextInColumn;
-        }
-        atK->nextInColumn = *link;
-        *link = atK;
-        atK->row = r;
-    } else {
-        // Up from row r to row k.
-        while (*link != nullptr && (*link)->row < k) {
-            link = &(*link)->nextInColumn;
-        }
-        SparseElement** insertAt = link;
-        while (*link != atR) {
-            link = &(*link)->nextInColumn;
-        }
-        *link = atR->nextInColumn;
-        atR->nextInColumn = *insertAt;
-        *insertAt = atR;
-        atR->row = k;
-    }
-}
-
-// The same within one row, for the exchange of columns k and r.
-void ExchangeWithinRow(SparseElement** start, SparseElement* atK, SparseElement* atR, int k,
-                       int r) {
-    SparseElement** link = start;
-    if (atK != nullptr && atR != nullptr) {
-        while (*link != atK) {
-            link = &(*link)->nextInRow;
-        }
-        SparseElement** linkK = link;
-        if (atK->nextInRow == atR) {
-            *linkK = atR;
-            atK->nextInRow = atR->nextInRow;
-            atR->nextInRow = atK;
-        } else {
-            SparseElement** linkR = &atK->nextInRow;
-            while (*linkR != atR) {
-                linkR = &(*linkR)->nextInRow;
-            }
-            std::swap(atK->nextInRow, atR->nextInRow);
-            *linkK = atR;
-            *linkR = atK;
-        }
-        atK->column = r;
-        atR->column = k;
-    } else if (atK != nullptr) {
-        while (*link != atK) {
-            link = &(*link)->nextInRow;
-        }
-        *link = atK->nextInRow;
-        while (*link != nullptr && (*link)->column < r) {
-            link = &(*link)->nextInRow;
-        }
-        atK->nextInRow = *link;
-        *link = atK;
-        atK->column = r;
-    } else {
-        while (*link != nullptr && (*link)->column < k) {
-            link = &(*link)->nextInRow;
-        }
-        SparseElement** insertAt = link;
-        while (*link != atR) {
-            link = &(*link)->nextInRow;
-        }
-        *link = atR->nextInRow;
-        atR->nextInRow = *insertAt;
-        *insertAt = atR;
-        atR->column = k;
-    }
-}
-
-// Exchanges internal rows k and r (k < r, both in the active part). Active columns are re-threaded
-// so that they stay sorted by row; in the finished columns before k, which elimination no longer
-// walks, the two elements only take their new row numbers, and RestoreSortedLists sorts those
-// columns once ordering ends.
+// Exchanges internal rows k and r, both in the active part: the row lists change places and their
+// elements take the other row number. In every column both rows lie in the unordered active part,
+// so no column list changes.
 void ExchangeRows(SparseMatrix* m, int k, int r) {
-    SparseElement* atK = m->firstInRow[k];
-    SparseElement* atR = m->firstInRow[r];
-    while (atK != nullptr || atR != nullptr) {
-        // The next column holding an element of either row; both rows are sorted by column.
-        int column = std::min(atK != nullptr ? atK->column : INT_MAX,
-                              atR != nullptr ? atR->column : INT_MAX);
-        SparseElement* movingK = (atK != nullptr && atK->column == column) ? atK : nullptr;
-        SparseElement* movingR = (atR != nullptr && atR->column == column) ? atR : nullptr;
-        if (movingK != nullptr) {
-            atK = atK->nextInRow;
-        }
-        if (movingR != nullptr) {
-            atR = atR->nextInRow;
-        }
-        if (column >= k) {
-            ExchangeWithinColumn(ActiveColumnLink(m, column), movingK, movingR, k, r);
-        } else {
-            if (movingK != nullptr) {
-                movingK->row = r;
-            }
-            if (movingR != nullptr) {
-                movingR->row = k;
-            }
-        }
+    for (SparseElement* e = m->firstInRow[k]; e != nullptr; e = e->nextInRow) {
+        e->row = r;
+    }
+    for (SparseElement* e = m->firstInRow[r]; e != nullptr; e = e->nextInRow) {
+        e->row = k;
     }
     std::swap(m->firstInRow[k], m->firstInRow[r]);
-    std::swap(m->lastLeft[k], m->lastLeft[r]);
     std::swap(m->markowitzRow[k], m->markowitzRow[r]);
     std::swap(m->internalToExternalRow[k], m->internalToExternalRow[r]);
     m->externalToInternalRow[m->internalToExternalRow[k]] = k;
     m->externalToInternalRow[m->internalToExternalRow[r]] = r;
 }
 
-// The same for columns k and r; finished rows before k are sorted when ordering ends.
+// The same for columns k and r; rows are unordered while the order is chosen.
 void ExchangeColumns(SparseMatrix* m, int k, int r) {
-    SparseElement* atK = m->firstInColumn[k];
-    SparseElement* atR = m->firstInColumn[r];
-    while (atK != nullptr || atR != nullptr) {
-        int row =
-            std::min(atK != nullptr ? atK->row : INT_MAX, atR != nullptr ? atR->row : INT_MAX);
-        SparseElement* movingK = (atK != nullptr && atK->row == row) ? atK : nullptr;
-        SparseElement* movingR = (atR != nullptr && atR->row == row) ? atR : nullptr;
-        if (movingK != nullptr) {
-            atK = atK->nextInColumn;
-        }
-        if (movingR != nullptr) {
-            atR = atR->nextInColumn;
-        }
-        if (row >= k) {
-            ExchangeWithinRow(ActiveRowLink(m, row), movingK, movingR, k, r);
-        } else {
-            if (movingK != nullptr) {
-                movingK->column = r;
-            }
-            if (movingR != nullptr) {
-                movingR->column = k;
-            }
-        }
+    for (SparseElement* e = m->firstInColumn[k]; e != nullptr; e = e->nextInColumn) {
+        e->column = r;
+    }
+    for (SparseElement* e = m->firstInColumn[r]; e != nullptr; e = e->nextInColumn) {
+        e->column = k;
     }
     std::swap(m->firstInColumn[k], m->firstInColumn[r]);
     std::swap(m->lastAbove[k], m->lastAbove[r]);
@@ -452,8 +329,12 @@ void ExchangeColumns(SparseMatrix* m, int k, int r) {
 }
 
 SparseElement* FindDiagonal(SparseMatrix* m, int i) {
-    SparseElement* e = FirstInColumnFrom(m, i, i);
-    return (e != nullptr && e->row == i) ? e : nullptr;
+    for (SparseElement* e = *ActiveColumnLink(m, i); e != nullptr; e = e->nextInColumn) {
+        if (e->row == i) {
+            return e;
+        }
+    }
+    return nullptr;
 }
 
 // Brings the pivot to position (k, k).
@@ -488,10 +369,50 @@ void MovePivot(SparseMatrix* m, SparseElement* pivot, int k) {
     m->diagonal[k] = FindDiagonal(m, k);
 }
 
-// A fill-in at (i, j): linked into column j at `columnLink` and into row i after `rowStart`,
-// an element of row i left of column j. Its row and column gain one active entry each.
-SparseElement* CreateFillIn(SparseMatrix* m, int i, int j, SparseElement** columnLink,
-                            SparseElement* rowStart) {
+// Puts the pivot row in column order: its entries left of column k first, then the pivot and the
+// entries right of it, ascending.
+void SortPivotRow(SparseMatrix* m, int k) {
+    int count = 0;
+    SparseElement* left = nullptr;
+    for (SparseElement* e = m->firstInRow[k]; e != nullptr;) {
+        SparseElement* next = e->nextInRow;
+        if (e->column < k) {
+            e->nextInRow = left;
+            left = e;
+        } else {
+            m->elementList[count++] = e;
+        }
+        e = next;
+    }
+    std::sort(m->elementList, m->elementList + count,
+              [](const SparseElement* a, const SparseElement* b) { return a->column < b->column; });
+    SparseElement* chain = nullptr;
+    for (int at = count - 1; at >= 0; --at) {
+        m->elementList[at]->nextInRow = chain;
+        chain = m->elementList[at];
+    }
+    SparseElement** link = &m->firstInRow[k];
+    for (SparseElement* e = left; e != nullptr; e = e->nextInRow) {
+        link = &e->nextInRow;
+    }
+    *link = chain;
+    m->firstInRow[k] = left != nullptr ? left : chain;
+}
+
+// Puts the active part of the pivot column in row order, the pivot first.
+void SortPivotColumn(SparseMatrix* m, int k) {
+    int count = SortedActiveColumn(m, k);
+    SparseElement* chain = nullptr;
+    for (int at = count - 1; at >= 0; --at) {
+        m->elementList[at]->nextInColumn = chain;
+        chain = m->elementList[at];
+    }
+    *ActiveColumnLink(m, k) = chain;
+}
+
+// A fill-in at (i, j) with i, j in the active part: to the front of the active part of column j
+// and of row i. Its row and column gain one active entry each.
+SparseElement* CreateFillIn(SparseMatrix* m, int i, int j) {
     SparseElement* e = SparseGetFillIn(m);
     if (e == nullptr) {
         return nullptr;
@@ -499,14 +420,11 @@ SparseElement* CreateFillIn(SparseMatrix* m, int i, int j, SparseElement** colum
     e->value = 0.0;
     e->row = i;
     e->column = j;
+    SparseElement** columnLink = ActiveColumnLink(m, j);
     e->nextInColumn = *columnLink;
     *columnLink = e;
-    SparseElement* before = rowStart;
-    while (before->nextInRow != nullptr && before->nextInRow->column < j) {
-        before = before->nextInRow;
-    }
-    e->nextInRow = before->nextInRow;
-    before->nextInRow = e;
+    e->nextInRow = m->firstInRow[i];
+    m->firstInRow[i] = e;
     if (i == j) {
         m->diagonal[i] = e;
     }
@@ -524,11 +442,31 @@ SparseElement* CreateFillIn(SparseMatrix* m, int i, int j, SparseElement** colum
     return e;
 }
 
+// Moves u, the element of the pivot row in column j, from the active part of column j to the end
+// of its finished part, and records every active element of column j by row.
+void FinishAndScatterColumn(SparseMatrix* m, SparseElement* u) {
+    int j = u->column;
+    SparseElement** start = ActiveColumnLink(m, j);
+    SparseElement** linkToU = nullptr;
+    for (SparseElement** link = start; *link != nullptr; link = &(*link)->nextInColumn) {
+        m->columnScatter[(*link)->row] = *link;
+        if (*link == u) {
+            linkToU = link;
+        }
+    }
+    *linkToU = u->nextInColumn;
+    u->nextInColumn = *start;
+    *start = u;
+    m->lastAbove[j] = u;
+}
+
 // Right-looking elimination with the pivot at (k, k): the pivot becomes its reciprocal, row k
 // right of it is divided by the pivot (U), and each element below it (L) updates the active
-// submatrix by the outer product.
+// submatrix by the outer product, columns ascending and within them rows ascending.
 void Eliminate(SparseMatrix* m, int k) {
     SparseElement* pivot = m->diagonal[k];
+    SortPivotRow(m, k);
+    SortPivotColumn(m, k);
     if (pivot->value == 0.0) {
         m->error = kSparseSingular;
         return;
@@ -536,24 +474,20 @@ void Eliminate(SparseMatrix* m, int k) {
     pivot->value = 1.0 / pivot->value;
     for (SparseElement* u = pivot->nextInRow; u != nullptr; u = u->nextInRow) {
         u->value *= pivot->value;
-        // Walk column j below row k in step with column k below the pivot.
         int j = u->column;
-        SparseElement** link = &u->nextInColumn;
+        FinishAndScatterColumn(m, u);
         for (SparseElement* l = pivot->nextInColumn; l != nullptr; l = l->nextInColumn) {
             int i = l->row;
-            while (*link != nullptr && (*link)->row < i) {
-                link = &(*link)->nextInColumn;
-            }
-            SparseElement* target = *link;
-            if (target == nullptr || target->row != i) {
-                target = CreateFillIn(m, i, j, link, l);
+            // A recorded element is the target only if it still sits at (i, j).
+            SparseElement* target = m->columnScatter[i];
+            if (target == nullptr || target->row != i || target->column != j) {
+                target = CreateFillIn(m, i, j);
                 if (target == nullptr) {
                     m->error = kSparseNoMemory;
                     return;
                 }
             }
             target->value -= u->value * l->value;
-            link = &target->nextInColumn;
         }
     }
 }
@@ -563,7 +497,6 @@ void UpdateMarkowitz(SparseMatrix* m, int k) {
     SparseElement* pivot = m->diagonal[k];
     for (SparseElement* l = pivot->nextInColumn; l != nullptr; l = l->nextInColumn) {
         int i = l->row;
-        m->lastLeft[i] = l;
         --m->markowitzRow[i];
         m->markowitzProduct[i] = MarkowitzProduct(m->markowitzRow[i], m->markowitzColumn[i]);
         if (m->markowitzRow[i] == 0) {
@@ -572,7 +505,6 @@ void UpdateMarkowitz(SparseMatrix* m, int k) {
     }
     for (SparseElement* u = pivot->nextInRow; u != nullptr; u = u->nextInRow) {
         int j = u->column;
-        m->lastAbove[j] = u;
         --m->markowitzColumn[j];
         m->markowitzProduct[j] = MarkowitzProduct(m->markowitzRow[j], m->markowitzColumn[j]);
         if (m->markowitzColumn[j] == 0 && m->markowitzRow[j] != 0) {
@@ -625,7 +557,7 @@ void RestoreSortedLists(SparseMatrix* m) {
 int EliminateInMarkowitzOrder(SparseMatrix* m) {
     CountMarkowitz(m);
     std::fill_n(m->lastAbove + 1, m->size, nullptr);
-    std::fill_n(m->lastLeft + 1, m->size, nullptr);
+    std::fill_n(m->columnScatter + 1, m->size, nullptr);
     for (int k = 1; k <= m->size; ++k) {
         SparseElement* pivot = SearchForPivot(m, k);
         if (pivot == nullptr) {
