@@ -154,7 +154,15 @@ void BM_DenseSolvePlate(benchmark::State& state) {
     }
     state.counters["N"] = n;
 }
-BENCHMARK(BM_DenseSolvePlate)->Arg(9)->Arg(11)->Arg(14)->Arg(17)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_DenseSolvePlate)
+    ->Arg(3)
+    ->Arg(5)
+    ->Arg(7)
+    ->Arg(9)
+    ->Arg(11)
+    ->Arg(14)
+    ->Arg(17)
+    ->Unit(benchmark::kMillisecond);
 
 // The dense matrix handed to the sparse package by CMatrix::SolveSparse, scan included.
 void BM_SolveSparsePlate(benchmark::State& state) {
@@ -171,6 +179,14 @@ void BM_SolveSparsePlate(benchmark::State& state) {
     }
     state.counters["N"] = n;
 }
-BENCHMARK(BM_SolveSparsePlate)->Arg(9)->Arg(11)->Arg(14)->Arg(17)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SolveSparsePlate)
+    ->Arg(3)
+    ->Arg(5)
+    ->Arg(7)
+    ->Arg(9)
+    ->Arg(11)
+    ->Arg(14)
+    ->Arg(17)
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -343,3 +343,36 @@ TEST(SparseLU, NewElementAfterFactorisationNeedsANewOrder) {
     EXPECT_TRUE(RelativelyNear(x[1], 1.0));
     EXPECT_TRUE(RelativelyNear(x[2], (3.0 - 5.0 * 2.0) / 2.0));
 }
+
+TEST(SparseLU, TriangularMatricesFactorThroughSingletonsWithoutFillIn) {
+    // Lower triangular: the last column holds a single entry; upper: the first.
+    CMatrix lower = Square(4, {2, 0, 0, 0, 1, 3, 0, 0, -1, 2, 4, 0, 5, 1, 1, 0.5});
+    CMatrix upper = lower.Transpose();
+    for (const CMatrix* a : {&lower, &upper}) {
+        CSparseHolder holder(4);
+        Load(holder.get(), *a);
+        ASSERT_EQ(SparseFactor(holder.get()), kSparseOk);
+        EXPECT_EQ(holder.get()->fillInCount, 0);
+        ExpectFactorsRebuild(holder.get(), *a);
+        CVector b = RandomVector(4, 51);
+        ExpectSmallBackwardError(holder.get(), *a, SolveWith(holder.get(), b), b);
+    }
+}
+
+// With an absolute threshold above every entry no candidate qualifies: each step falls through
+// to the whole active submatrix, takes its largest element and warns; the solution is still
+// right.
+TEST(SparseLU, PivotsBelowTheThresholdsAreUsedWithAWarning) {
+    CMatrix a = Square(3, {1, 2, 0, 3, 1, 1, 0, 1, 2});
+    CSparseHolder holder(3);
+    SparseMatrix* m = holder.get();
+    Load(m, a);
+    m->absoluteThreshold = 100.0;
+    EXPECT_EQ(SparseFactor(m), kSparseSmallPivot);
+    // The first pivot is the largest entry, 3 at (2, 1).
+    EXPECT_EQ(m->internalToExternalRow[1], 2);
+    EXPECT_EQ(m->internalToExternalColumn[1], 1);
+    ExpectFactorsRebuild(m, a);
+    CVector b = RandomVector(3, 52);
+    ExpectSmallBackwardError(m, a, SolveWith(m, b), b);
+}
