@@ -21,3 +21,21 @@ bool SparseAllocateInternalVectors(SparseMatrix* m);
 
 // Threads every element into the list of its row, columns ascending.
 void SparseLinkRows(SparseMatrix* m);
+
+// Markowitz product of a diagonal position from its row and column counts; counts above 32766 are
+// multiplied in floating point and the product is clamped to 2147483646.
+int SparseMarkowitzProduct(int rowCount, int columnCount);
+
+// While the order is chosen at step k: the link where the active part (rows >= k, unordered) of
+// column c >= k begins, after its finished part.
+inline SparseElement** SparseActiveColumnLink(SparseMatrix* m, int c) {
+    SparseElement* above = m->lastAbove[c];
+    return above != nullptr ? &above->nextInColumn : &m->firstInColumn[c];
+}
+
+// The active elements of column c in row order, listed in m->elementList; returns their count.
+int SparseSortActiveColumn(SparseMatrix* m, int c);
+
+// The pivot for step k, or null when no usable pivot remains (the matrix is singular). Sets the
+// error to kSparseSmallPivot when it has to take an element below the thresholds.
+SparseElement* SparseSearchForPivot(SparseMatrix* m, int k);

@@ -16,7 +16,6 @@
 
 #include <algorithm>
 #include <climits>
-#include <cmath>
 #include <utility>
 
 #include "sparse/SparseInternal.h"
@@ -27,272 +26,17 @@ namespace {
 // Counts above this are multiplied in floating point so that the product cannot overflow.
 constexpr int kLargeCount = 32766;
 constexpr int kLargestProduct = 2147483646;
-// The searches stop after this many ties per unit of the best product.
-constexpr long long kTiesPerProduct = 5;
-
-int MarkowitzProduct(int rowCount, int columnCount) {
-    if ((rowCount > kLargeCount && columnCount != 0) ||
-        (columnCount > kLargeCount && rowCount != 0)) {
-        double product = static_cast<double>(rowCount) * columnCount;
-        return product >= kLargestProduct ? kLargestProduct : static_cast<int>(product);
-    }
-    return rowCount * columnCount;
-}
 
 // Recomputes the product of diagonal position i from its counts, keeping the singleton count.
 void RecomputeProduct(SparseMatrix* m, int i) {
     int before = m->markowitzProduct[i];
-    int after = MarkowitzProduct(m->markowitzRow[i], m->markowitzColumn[i]);
+    int after = SparseMarkowitzProduct(m->markowitzRow[i], m->markowitzColumn[i]);
     m->markowitzProduct[i] = after;
     if (before == 0 && after != 0) {
         --m->singletons;
     } else if (before != 0 && after == 0) {
         ++m->singletons;
     }
-}
-
-// Diagonal positions in search order at step k: k first, then n down to k + 1.
-int PositionAt(int step, int k, int n) {
-    return step == 0 ? k : n - step + 1;
-}
-
-// Link where the active part of column c begins (c at or after the current step).
-SparseElement** ActiveColumnLink(SparseMatrix* m, int c) {
-    SparseElement* above = m->lastAbove[c];
-    return above != nullptr ? &above->nextInColumn : &m->firstInColumn[c];
-}
-
-// The active element of column c with the lowest row >= fromRow other than `except`, or null.
-SparseElement* LowestInColumn(SparseMatrix* m, int c, int fromRow, const SparseElement* except) {
-    SparseElement* lowest = nullptr;
-    for (SparseElement* e = *ActiveColumnLink(m, c); e != nullptr; e = e->nextInColumn) {
-        if (e != except && e->row >= fromRow && (lowest == nullptr || e->row < lowest->row)) {
-            lowest = e;
-        }
-    }
-    return lowest;
-}
-
-// The element of row r with the lowest column >= fromColumn other than `except`, or null.
-SparseElement* LowestInRow(SparseMatrix* m, int r, int fromColumn, const SparseElement* except) {
-    SparseElement* lowest = nullptr;
-    for (SparseElement* e = m->firstInRow[r]; e != nullptr; e = e->nextInRow) {
-        if (e != except && e->column >= fromColumn &&
-            (lowest == nullptr || e->column < lowest->column)) {
-            lowest = e;
-        }
-    }
-    return lowest;
-}
-
-// Largest magnitude in the active part of the candidate's column, the candidate excluded.
-double LargestOtherInColumn(SparseMatrix* m, const SparseElement* candidate) {
-    double largest = 0.0;
-    for (SparseElement* e = *ActiveColumnLink(m, candidate->column); e != nullptr;
-         e = e->nextInColumn) {
-        if (e != candidate && std::fabs(e->value) > largest) {
-            largest = std::fabs(e->value);
-        }
-    }
-    return largest;
-}
-
-bool IsAcceptable(SparseMatrix* m, const SparseElement* candidate) {
-    double magnitude = std::fabs(candidate->value);
-    return magnitude > m->absoluteThreshold &&
-           magnitude > m->relativeThreshold * LargestOtherInColumn(m, candidate);
-}
-
-bool IsAboveAbsoluteThreshold(const SparseMatrix* m, const SparseElement* e) {
-    return std::fabs(e->value) > m->absoluteThreshold;
-}
-
-// Pivot candidates with product 0: rows or columns with a single active entry, whose elimination
-// creates no fill-in.
-SparseElement* SearchSingletons(SparseMatrix* m, int k) {
-    if (m->singletons <= 0) {
-        return nullptr;
-    }
-    int looksLeft = m->singletons;
-    --m->singletons;
-    for (int step = 0; step <= m->size - k && looksLeft > 0; ++step) {
-        int i = PositionAt(step, k, m->size);
-        if (m->markowitzProduct[i] != 0) {
-            continue;
-        }
-        --looksLeft;
-        SparseElement* candidate = nullptr;
-        if (m->diagonal[i] != nullptr) {
-            candidate = m->diagonal[i];
-        } else if (m->markowitzColumn[i] == 0) {
-            candidate = LowestInColumn(m, i, k, nullptr);
-        } else if (m->markowitzRow[i] == 0) {
-            candidate = LowestInRow(m, i, k, nullptr);
-        }
-        if (candidate != nullptr && IsAcceptable(m, candidate)) {
-            return candidate;
-        }
-    }
-    ++m->singletons;
-    return nullptr;
-}
-
-// A product-1 diagonal whose row and column each hold one other entry, placed symmetrically and
-// not larger than the diagonal: the best possible choice, taken without further search. The
-// partners are the entries following the diagonal in its row and its column; when neither
-// exists, the other active entries of the row and the column.
-bool IsSymmetricPairPivot(SparseMatrix* m, SparseElement* d, int k) {
-    int i = d->row;
-    SparseElement* rowPartner = LowestInRow(m, i, i + 1, nullptr);
-    SparseElement* columnPartner = LowestInColumn(m, i, i + 1, nullptr);
-    if (rowPartner == nullptr && columnPartner == nullptr) {
-        rowPartner = LowestInRow(m, i, k, d);
-        columnPartner = LowestInColumn(m, i, k, d);
-    }
-    if (rowPartner == nullptr || columnPartner == nullptr ||
-        rowPartner->column != columnPartner->row) {
-        return false;
-    }
-    double magnitude = std::fabs(d->value);
-    return magnitude >= std::max(std::fabs(rowPartner->value), std::fabs(columnPartner->value));
-}
-
-// The diagonal of smallest product, checked for acceptability only at the end.
-SparseElement* QuickDiagonalSearch(SparseMatrix* m, int k) {
-    int best = INT_MAX;
-    SparseElement* choice = nullptr;
-    for (int step = 0; step <= m->size - k; ++step) {
-        int i = PositionAt(step, k, m->size);
-        int product = m->markowitzProduct[i];
-        SparseElement* d = m->diagonal[i];
-        if (product >= best || d == nullptr || !IsAboveAbsoluteThreshold(m, d)) {
-            continue;
-        }
-        if (product == 1 && IsSymmetricPairPivot(m, d, k)) {
-            return d;
-        }
-        choice = d;
-        best = product;
-    }
-    if (choice != nullptr && IsAcceptable(m, choice)) {
-        return choice;
-    }
-    return nullptr;
-}
-
-// Choice among candidates of equal product: the one whose column is best dominated by it.
-struct TieBreak {
-    int best = INT_MAX;
-    SparseElement* choice = nullptr;
-    double ratio = 0.0;
-    int ties = 0;
-
-    // Offers a candidate of the given product; true when enough ties were seen to stop.
-    bool Offer(SparseElement* candidate, int product, double candidateRatio) {
-        if (product < best) {
-            best = product;
-            choice = candidate;
-            ratio = candidateRatio;
-            ties = 0;
-            return false;
-        }
-        ++ties;
-        if (candidateRatio < ratio) {
-            choice = candidate;
-            ratio = candidateRatio;
-        }
-        return ties >= kTiesPerProduct * best;
-    }
-};
-
-// Every acceptable diagonal, the smallest product winning.
-SparseElement* DiagonalSearch(SparseMatrix* m, int k) {
-    TieBreak search;
-    for (int step = 0; step <= m->size - k; ++step) {
-        int i = PositionAt(step, k, m->size);
-        int product = m->markowitzProduct[i];
-        SparseElement* d = m->diagonal[i];
-        if (product > search.best || d == nullptr || !IsAboveAbsoluteThreshold(m, d)) {
-            continue;
-        }
-        double magnitude = std::fabs(d->value);
-        double largestOther = LargestOtherInColumn(m, d);
-        if (!(magnitude > m->relativeThreshold * largestOther)) {
-            continue;
-        }
-        if (search.Offer(d, product, largestOther / magnitude)) {
-            return search.choice;
-        }
-    }
-    return search.choice;
-}
-
-// The active elements of column c in row order, in m->elementList; returns their count.
-int SortedActiveColumn(SparseMatrix* m, int c) {
-    int count = 0;
-    for (SparseElement* e = *ActiveColumnLink(m, c); e != nullptr; e = e->nextInColumn) {
-        m->elementList[count++] = e;
-    }
-    std::sort(m->elementList, m->elementList + count,
-              [](const SparseElement* a, const SparseElement* b) { return a->row < b->row; });
-    return count;
-}
-
-// Every element of the active submatrix, column by column in row order. When nothing passes the
-// thresholds the largest element is used with a warning; when everything is zero the matrix is
-// singular.
-SparseElement* WholeMatrixSearch(SparseMatrix* m, int k) {
-    TieBreak search;
-    SparseElement* largestElement = nullptr;
-    double largestMagnitude = 0.0;
-    for (int c = k; c <= m->size; ++c) {
-        int count = SortedActiveColumn(m, c);
-        double columnLargest = 0.0;
-        for (int at = 0; at < count; ++at) {
-            columnLargest = std::max(columnLargest, std::fabs(m->elementList[at]->value));
-        }
-        if (columnLargest == 0.0) {
-            continue;
-        }
-        for (int at = 0; at < count; ++at) {
-            SparseElement* e = m->elementList[at];
-            double magnitude = std::fabs(e->value);
-            if (magnitude > largestMagnitude) {
-                largestMagnitude = magnitude;
-                largestElement = e;
-            }
-            int product = MarkowitzProduct(m->markowitzRow[e->row], m->markowitzColumn[c]);
-            if (product > search.best || !(magnitude > m->relativeThreshold * columnLargest) ||
-                !IsAboveAbsoluteThreshold(m, e)) {
-                continue;
-            }
-            if (search.Offer(e, product, columnLargest / magnitude)) {
-                return search.choice;
-            }
-        }
-    }
-    if (search.choice != nullptr) {
-        return search.choice;
-    }
-    if (largestMagnitude == 0.0) {
-        return nullptr;
-    }
-    m->error = kSparseSmallPivot;
-    return largestElement;
-}
-
-SparseElement* SearchForPivot(SparseMatrix* m, int k) {
-    SparseElement* pivot = SearchSingletons(m, k);
-    if (pivot == nullptr) {
-        pivot = QuickDiagonalSearch(m, k);
-    }
-    if (pivot == nullptr) {
-        pivot = DiagonalSearch(m, k);
-    }
-    if (pivot == nullptr) {
-        pivot = WholeMatrixSearch(m, k);
-    }
-    return pivot;
 }
 
 // Exchanges internal rows k and r, both in the active part: the row lists change places and their
@@ -329,7 +73,7 @@ void ExchangeColumns(SparseMatrix* m, int k, int r) {
 }
 
 SparseElement* FindDiagonal(SparseMatrix* m, int i) {
-    for (SparseElement* e = *ActiveColumnLink(m, i); e != nullptr; e = e->nextInColumn) {
+    for (SparseElement* e = *SparseActiveColumnLink(m, i); e != nullptr; e = e->nextInColumn) {
         if (e->row == i) {
             return e;
         }
@@ -399,15 +143,17 @@ void SortPivotRow(SparseMatrix* m, int k) {
     m->firstInRow[k] = left != nullptr ? left : chain;
 }
 
-// Puts the active part of the pivot column in row order, the pivot first.
-void SortPivotColumn(SparseMatrix* m, int k) {
-    int count = SortedActiveColumn(m, k);
+// Puts the active part of the pivot column in row order, the pivot first; the elements stay listed
+// in that order in m->elementList. Returns their count.
+int SortPivotColumn(SparseMatrix* m, int k) {
+    int count = SparseSortActiveColumn(m, k);
     SparseElement* chain = nullptr;
     for (int at = count - 1; at >= 0; --at) {
         m->elementList[at]->nextInColumn = chain;
         chain = m->elementList[at];
     }
-    *ActiveColumnLink(m, k) = chain;
+    *SparseActiveColumnLink(m, k) = chain;
+    return count;
 }
 
 // A fill-in at (i, j) with i, j in the active part: to the front of the active part of column j
@@ -420,7 +166,7 @@ SparseElement* CreateFillIn(SparseMatrix* m, int i, int j) {
     e->value = 0.0;
     e->row = i;
     e->column = j;
-    SparseElement** columnLink = ActiveColumnLink(m, j);
+    SparseElement** columnLink = SparseActiveColumnLink(m, j);
     e->nextInColumn = *columnLink;
     *columnLink = e;
     e->nextInRow = m->firstInRow[i];
@@ -431,11 +177,11 @@ SparseElement* CreateFillIn(SparseMatrix* m, int i, int j) {
     ++m->fillInCount;
     ++m->elementCount;
 
-    m->markowitzProduct[i] = MarkowitzProduct(++m->markowitzRow[i], m->markowitzColumn[i]);
+    m->markowitzProduct[i] = SparseMarkowitzProduct(++m->markowitzRow[i], m->markowitzColumn[i]);
     if (m->markowitzRow[i] == 1 && m->markowitzColumn[i] != 0) {
         --m->singletons;
     }
-    m->markowitzProduct[j] = MarkowitzProduct(m->markowitzRow[j], ++m->markowitzColumn[j]);
+    m->markowitzProduct[j] = SparseMarkowitzProduct(m->markowitzRow[j], ++m->markowitzColumn[j]);
     if (m->markowitzColumn[j] == 1 && m->markowitzRow[j] != 0) {
         --m->singletons;
     }
@@ -446,7 +192,7 @@ SparseElement* CreateFillIn(SparseMatrix* m, int i, int j) {
 // of its finished part, and records every active element of column j by row.
 void FinishAndScatterColumn(SparseMatrix* m, SparseElement* u) {
     int j = u->column;
-    SparseElement** start = ActiveColumnLink(m, j);
+    SparseElement** start = SparseActiveColumnLink(m, j);
     SparseElement** linkToU = nullptr;
     for (SparseElement** link = start; *link != nullptr; link = &(*link)->nextInColumn) {
         m->columnScatter[(*link)->row] = *link;
@@ -466,7 +212,9 @@ void FinishAndScatterColumn(SparseMatrix* m, SparseElement* u) {
 void Eliminate(SparseMatrix* m, int k) {
     SparseElement* pivot = m->diagonal[k];
     SortPivotRow(m, k);
-    SortPivotColumn(m, k);
+    int columnCount = SortPivotColumn(m, k);
+    SparseElement* const* below = m->elementList + 1;  // the pivot column below the pivot
+    int belowCount = columnCount - 1;
     if (pivot->value == 0.0) {
         m->error = kSparseSingular;
         return;
@@ -476,7 +224,8 @@ void Eliminate(SparseMatrix* m, int k) {
         u->value *= pivot->value;
         int j = u->column;
         FinishAndScatterColumn(m, u);
-        for (SparseElement* l = pivot->nextInColumn; l != nullptr; l = l->nextInColumn) {
+        for (int at = 0; at < belowCount; ++at) {
+            SparseElement* l = below[at];
             int i = l->row;
             // A recorded element is the target only if it still sits at (i, j).
             SparseElement* target = m->columnScatter[i];
@@ -498,7 +247,7 @@ void UpdateMarkowitz(SparseMatrix* m, int k) {
     for (SparseElement* l = pivot->nextInColumn; l != nullptr; l = l->nextInColumn) {
         int i = l->row;
         --m->markowitzRow[i];
-        m->markowitzProduct[i] = MarkowitzProduct(m->markowitzRow[i], m->markowitzColumn[i]);
+        m->markowitzProduct[i] = SparseMarkowitzProduct(m->markowitzRow[i], m->markowitzColumn[i]);
         if (m->markowitzRow[i] == 0) {
             ++m->singletons;
         }
@@ -506,7 +255,7 @@ void UpdateMarkowitz(SparseMatrix* m, int k) {
     for (SparseElement* u = pivot->nextInRow; u != nullptr; u = u->nextInRow) {
         int j = u->column;
         --m->markowitzColumn[j];
-        m->markowitzProduct[j] = MarkowitzProduct(m->markowitzRow[j], m->markowitzColumn[j]);
+        m->markowitzProduct[j] = SparseMarkowitzProduct(m->markowitzRow[j], m->markowitzColumn[j]);
         if (m->markowitzColumn[j] == 0 && m->markowitzRow[j] != 0) {
             ++m->singletons;
         }
@@ -527,7 +276,7 @@ void CountMarkowitz(SparseMatrix* m) {
     }
     m->singletons = 0;
     for (int i = 1; i <= n; ++i) {
-        m->markowitzProduct[i] = MarkowitzProduct(m->markowitzRow[i], m->markowitzColumn[i]);
+        m->markowitzProduct[i] = SparseMarkowitzProduct(m->markowitzRow[i], m->markowitzColumn[i]);
         if (m->markowitzProduct[i] == 0) {
             ++m->singletons;
         }
@@ -559,7 +308,7 @@ int EliminateInMarkowitzOrder(SparseMatrix* m) {
     std::fill_n(m->lastAbove + 1, m->size, nullptr);
     std::fill_n(m->columnScatter + 1, m->size, nullptr);
     for (int k = 1; k <= m->size; ++k) {
-        SparseElement* pivot = SearchForPivot(m, k);
+        SparseElement* pivot = SparseSearchForPivot(m, k);
         if (pivot == nullptr) {
             m->error = kSparseSingular;
             return m->error;
@@ -671,4 +420,13 @@ int SparseFactor(SparseMatrix* m) {
     m->error = kSparseOk;
     m->factorsValid = false;
     return m->needsOrdering ? OrderAndFactor(m) : Refactor(m);
+}
+
+int SparseMarkowitzProduct(int rowCount, int columnCount) {
+    if ((rowCount > kLargeCount && columnCount != 0) ||
+        (columnCount > kLargeCount && rowCount != 0)) {
+        double product = static_cast<double>(rowCount) * columnCount;
+        return product >= kLargestProduct ? kLargestProduct : static_cast<int>(product);
+    }
+    return rowCount * columnCount;
 }
