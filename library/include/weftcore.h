@@ -87,7 +87,8 @@ private:
 // gaussPoints is outside 1..11; no pattern code has magnitude 1..4 (an empty weave included);
 // a yarn count, the areal density or the fibre density is not positive. Codes of other
 // magnitudes among valid ones add no crossing but count in the average. Other degenerate inputs
-// (a volume fraction of 0, a width ratio of 1 without undulation, ...) give non-finite results.
+// are computed as given: a volume fraction of 0 gives non-finite results, a width ratio of 1
+// without undulation meaningless ones.
 WEFTCORE_API bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussPoints,
                                double vf, const double* resin, const double* fibre,
                                const double* fabric, double fillAngle, double warpAngle,

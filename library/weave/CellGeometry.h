@@ -44,18 +44,20 @@ public:
     double R1() const { return R1_; }
     double R2() const { return R2_; }
 
+    // The profile of the cell at any x in [0, L2] or y in [0, L1], as the points sample it.
+    // Half thickness of a yarn section at distance s from its centreline: T/4 over the flat middle
+    // of half width (1 - e) W, a quarter ellipse of semi-axes eW and T/4 beyond, 0 past W.
+    double SectionHalfThickness(double s, double e, double W) const;
+    double UpperHalfThickness(double y) const;  // C(y), yarn U across its width
+    double LowerHalfThickness(double x) const;  // D(x), yarn L across its width
+    double UpperCentreline(double x) const;     // A(x), height of U's centreline
+    double LowerCentreline(double y) const;     // B(y), height of L's centreline
+    double UpperAngle(double x) const;          // thU(x), slope angle of U's centreline
+    double LowerAngle(double y) const;          // thL(y), slope angle of L's centreline
+
 private:
     void ComputeVolumes();
     void FillPoint(CellPoint& point) const;
-
-    // Half thickness of a yarn section at distance s from its centreline.
-    double SectionHalfThickness(double s, double e, double W) const;
-    double UpperHalfThickness(double y) const;  // C(y), yarn U
-    double LowerHalfThickness(double x) const;  // D(x), yarn L
-    double UpperCentreline(double x) const;     // A(x)
-    double LowerCentreline(double y) const;     // B(y)
-    double UpperAngle(double x) const;          // thU(x)
-    double LowerAngle(double y) const;          // thL(y)
 
     bool UpperUndulates() const;
     bool LowerUndulates() const;

@@ -1,5 +1,7 @@
 #include "Cell3D.h"
 
+#include <vector>
+
 #include "Rotations6.h"
 #include "StackProperties3D.h"
 #include "micromechanics/UDPly.h"
@@ -29,6 +31,12 @@ void YarnCompliance(const double* resin, const double* fibre, double vf, CMatrix
     alpha(3) = ply.alpha3;
 }
 
+struct TurnedYarn {
+    double theta;
+    CMatrix C;
+    CVector alpha;
+};
+
 // A yarn's stiffness and expansion carried to the fabric's axes. The stack shares the
 // transverse shear strains, so the couplings between them and the normal and in-plane shear
 // components, which the rotations create, are dropped.
@@ -44,6 +52,32 @@ void TurnYarn(const CMatrix& C, const CVector& alpha, double theta, double phi, 
         turnedAlpha(i) = 0.0;
     }
 }
+
+// A yarn's turned stiffness and expansion for each undulation angle met so far. The angle of U
+// depends only on x and that of L only on y, so a cell meets at most n angles per yarn.
+class CTurnedYarns {
+public:
+    CTurnedYarns(const CMatrix& C, const CVector& alpha, double phi)
+        : C_(C), alpha_(alpha), phi_(phi) {}
+
+    const TurnedYarn& At(double theta) {
+        for (const TurnedYarn& yarn : turned_) {
+            if (yarn.theta == theta) {
+                return yarn;
+            }
+        }
+        TurnedYarn yarn{theta, CMatrix(6, 6), CVector(6)};
+        TurnYarn(C_, alpha_, theta, phi_, yarn.C, yarn.alpha);
+        turned_.push_back(yarn);
+        return turned_.back();
+    }
+
+private:
+    const CMatrix& C_;
+    const CVector& alpha_;
+    double phi_;
+    std::vector<TurnedYarn> turned_;
+};
 
 }  // namespace
 
@@ -80,11 +114,11 @@ void CCell3D::Integrate() {
     CMatrix Cm = Sm_.Inverse();
     CMatrix CU = SU_.Inverse();
     CMatrix CL = SL_.Inverse();
-    CMatrix turnedCU(6, 6), turnedCL(6, 6);
-    CVector turnedAlphaU(6), turnedAlphaL(6);
+    CTurnedYarns upper(CU, alphaU_, phiU_);
+    CTurnedYarns lower(CL, alphaL_, phiL_);
     for (const CellPoint& point : points_) {
-        TurnYarn(CU, alphaU_, point.thU, phiU_, turnedCU, turnedAlphaU);
-        TurnYarn(CL, alphaL_, point.thL, phiL_, turnedCL, turnedAlphaL);
+        const TurnedYarn& U = upper.At(point.thU);
+        const TurnedYarn& L = lower.At(point.thL);
 
         double hp = point.zTop - point.zBot;
         double fU = (point.topU - point.botU) / hp;
@@ -92,12 +126,11 @@ void CCell3D::Integrate() {
         // Resin above U, between the yarns and below L together.
         double fm =
             (point.zTop - point.topU + point.botU - point.topL + point.botL - point.zBot) / hp;
-        StackedPoint stack = StackProperties3D(Cm, turnedCU, turnedCL, alpham_, turnedAlphaU,
-                                               turnedAlphaL, fm, fU, fL);
+        StackedPoint stack = StackProperties3D(Cm, U.C, L.C, alpham_, U.alpha, L.alpha, fm, fU, fL);
 
         double w = point.wy * point.wx * 0.25;
         if (isoStrain_) {
-            Ccell_ += stack.Sp.Inverse() * w;
+            Ccell_ += stack.Cp * w;
         } else {
             Ccell_ += stack.Sp * w;
         }

@@ -1,9 +1,48 @@
 #include "CellABD.h"
 
+#include <vector>
+
 #include "PointLaminate.h"
 #include "RotateStiffness3.h"
 #include "UndulatedYarn.h"
 #include "micromechanics/UDPly.h"
+
+namespace {
+
+// A yarn's plane-stress stiffness, expansion and axis load in fabric axes.
+struct TurnedYarn {
+    double theta;
+    CMatrix Q;
+    CVector alpha;
+    CVector load;
+};
+
+// The turned yarn for each undulation angle met so far. The angle of U depends only on x and that
+// of L only on y, so a cell meets at most n angles per yarn.
+class CTurnedYarns {
+public:
+    CTurnedYarns(const CUDPly& ply, double phi, double load) : ply_(ply), phi_(phi), load_(load) {}
+
+    const TurnedYarn& At(double theta) {
+        for (const TurnedYarn& yarn : turned_) {
+            if (yarn.theta == theta) {
+                return yarn;
+            }
+        }
+        turned_.push_back(TurnedYarn{theta, RotateStiffness3(UndulatedYarnQ(ply_, theta), phi_),
+                                     RotateVector3(UndulatedYarnAlpha(ply_, theta), phi_),
+                                     RotateVector3(YarnAxisLoad(load_, theta), phi_)});
+        return turned_.back();
+    }
+
+private:
+    const CUDPly& ply_;
+    double phi_;
+    double load_;
+    std::vector<TurnedYarn> turned_;
+};
+
+}  // namespace
 
 CCellABD::CCellABD(bool isoStrain, int n, const double* resin, const double* fibre,
                    const CellParams& params, YarnAngles angles, double vf,
@@ -38,23 +77,20 @@ CCellABD::CCellABD(bool isoStrain, int n, const double* resin, const double* fib
     sU_ = loadFactors[0] * volumes_.VfU;
     sL_ = loadFactors[1] * volumes_.VfL;
 
+    CTurnedYarns upper(plyU, phiU_, sU_);
+    CTurnedYarns lower(plyL, phiL_, sL_);
     CMatrix accumulated(6, 6);
     for (const CellPoint& point : points_) {
-        CMatrix QU = RotateStiffness3(UndulatedYarnQ(plyU, point.thU), phiU_);
-        CVector alphaU = RotateVector3(UndulatedYarnAlpha(plyU, point.thU), phiU_);
-        CMatrix QL = RotateStiffness3(UndulatedYarnQ(plyL, point.thL), phiL_);
-        CVector alphaL = RotateVector3(UndulatedYarnAlpha(plyL, point.thL), phiL_);
-        CVector yU = RotateVector3(YarnAxisLoad(sU_, point.thU), phiU_);
-        CVector yL = RotateVector3(YarnAxisLoad(sL_, point.thL), phiL_);
-
+        const TurnedYarn& U = upper.At(point.thU);
+        const TurnedYarn& L = lower.At(point.thL);
         double w = point.wy * point.wx * 0.25;
         if (isoStrain_) {
-            accumulated += PointABD(point, Qm_, QU, QL) * w;
+            accumulated += PointABD(point, Qm_, U.Q, L.Q) * w;
         } else {
-            accumulated += PointABD(point, Qm_, QU, QL).Inverse() * w;
+            accumulated += PointABD(point, Qm_, U.Q, L.Q).Inverse() * w;
         }
-        NMcell_ += PointThermalResultants(point, Qm_, alpham_, QU, QL, alphaU, alphaL) * w;
-        Ycell_ += PointYarnResultants(point, yU, yL) * w;
+        NMcell_ += PointThermalResultants(point, Qm_, alpham_, U.Q, L.Q, U.alpha, L.alpha) * w;
+        Ycell_ += PointYarnResultants(point, U.load, L.load) * w;
     }
     ABDcell_ = isoStrain_ ? accumulated : accumulated.Inverse();
 }

@@ -113,5 +113,6 @@ StackedPoint StackProperties3D(const CMatrix& Cm, const CMatrix& CU, const CMatr
     alphaP(4) = ar(3);
     alphaP(5) = ar(4);
     alphaP(6) = ar(5);
-    return StackedPoint{Sp, Sp.Inverse() * alphaP};
+    CMatrix Cp = Sp.Inverse();
+    return StackedPoint{Sp, Cp, Cp * alphaP};
 }

@@ -9,7 +9,8 @@
 // expansion vectors in Voigt order x, y, z, yz, xz, xy.
 struct StackedPoint {
     CMatrix Sp;    // orthotropic compliance of the stack, couplings dropped
-    CVector beta;  // thermal stress per kelvin, Sp^-1 times the stack's expansion vector
+    CMatrix Cp;    // its inverse, the stack's stiffness
+    CVector beta;  // thermal stress per kelvin, Cp times the stack's expansion vector
 };
 
 StackedPoint StackProperties3D(const CMatrix& Cm, const CMatrix& CU, const CMatrix& CL,
