@@ -94,3 +94,16 @@ struct FabricCase {
         return Run(model, &weave);
     }
 };
+
+// The case evaluated independently (the points' layers stacked and condensed from scratch) for
+// the reference values of the model tests: unequal counts and undulations, oblique yarns, 3 x 3
+// points, every crossing kind.
+inline FabricCase ReferenceCase(bool isoStrain) {
+    FabricCase fabric;
+    fabric.fabric = {0.8, 0.6, 0.95, 0.85, 500.0, 400.0, 0.3};
+    fabric.fillAngle = 20.0 * kDegree;
+    fabric.warpAngle = 95.0 * kDegree;
+    fabric.gaussPoints = 3;
+    fabric.isoStrain = isoStrain;
+    return fabric;
+}
