@@ -1,8 +1,11 @@
 #include <cstdlib>
 
-#include "Average3D.h"
-#include "AverageABD.h"
 #include "weftcore.h"
+#include "woven/Average3D.h"
+#include "woven/AverageABD.h"
+
+// The entry point of the woven-fabric models dispatches to the averaging models and to the
+// finite-element model, so it lives with the highest of them.
 
 namespace {
 
@@ -22,6 +25,18 @@ bool HasCrossingKind(const CWeave& weave) {
     return false;
 }
 
+// Every cell of the finite-element mesh needs a crossing kind.
+bool EveryCellHasCrossingKind(const CWeave& weave) {
+    int cellCount = weave.Cols() * weave.Rows();
+    for (int i = 0; i < cellCount; ++i) {
+        int kind = std::abs(weave.Pattern()[i]);
+        if (kind < 1 || kind > 4) {
+            return false;
+        }
+    }
+    return true;
+}
+
 // Inputs the models cannot work with and that are cheap to recognise. Written so that NaN fails.
 bool UsableInputs(short model, const CWeave& weave, short gaussPoints, const double* resin,
                   const double* fibre, const double* fabric, const double* cellFactors,
@@ -37,7 +52,10 @@ bool UsableInputs(short model, const CWeave& weave, short gaussPoints, const dou
     }
     bool positiveCounts = fabric[4] > 0.0 && fabric[5] > 0.0;
     bool positiveDensities = fabric[6] > 0.0 && fibre[7] > 0.0;
-    return positiveCounts && positiveDensities && HasCrossingKind(weave);
+    if (!positiveCounts || !positiveDensities || !HasCrossingKind(weave)) {
+        return false;
+    }
+    return model != 2 || EveryCellHasCrossingKind(weave);
 }
 
 }  // namespace
@@ -45,7 +63,6 @@ bool UsableInputs(short model, const CWeave& weave, short gaussPoints, const dou
 bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussPoints, double vf,
                   const double* resin, const double* fibre, const double* fabric, double fillAngle,
                   double warpAngle, const double* cellFactors, int reductions, double* out) {
-    (void)reductions;
     if (weave == nullptr || fillAngle == warpAngle) {
         return false;
     }
@@ -65,7 +82,8 @@ bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussP
                        warpAngle, cellFactors, out);
             break;
         default:
-            // The finite-element model is not available yet: nothing is computed.
+            weave->FeAbdProperties(isoStrain, gaussPoints, vf, resin, fibre, fabric, fillAngle,
+                                   warpAngle, cellFactors, reductions, out);
             break;
     }
     return true;
