@@ -16,6 +16,7 @@
 #pragma once
 
 #define WEFTCORE_API __attribute__((visibility("default")))
+#define WEFTCORE_HIDDEN __attribute__((visibility("hidden")))
 
 // Elastic model codes: 1 rule of mixtures, 2 CCA, 3 Puck, 4 Chamis, 5 Halpin-Tsai (circular
 // fibres), 6 Halpin-Tsai (rectangular fibres). Thermal model codes: 11 rule of mixtures, 12 and
@@ -55,19 +56,51 @@ public:
     short Cell(int row, int col) const { return pattern_[row * cols_ + col]; }
     const short* Pattern() const { return pattern_; }
 
+    // The finite-element model of one repeat behind WFProperties model 2 (same arguments, out[41]).
+    // Internal to the library: not exported.
+    WEFTCORE_HIDDEN void FeAbdProperties(bool isoStrain, short gaussPoints, double vf,
+                                         const double* resin, const double* fibre,
+                                         const double* fabric, double fillAngle, double warpAngle,
+                                         const double* cellFactors, int reductions,
+                                         double* out) const;
+
 private:
     short* pattern_;
     int cols_;
     int rows_;
 };
 
-// Woven fabric of one weave. model 0: 3D engineering constants by averaging (out[19]);
-// 1: laminate A, B, D and thermal resultants by averaging (out[41]); 2: the same by finite
-// elements (out[41]). isoStrain selects stiffness (true) or compliance (false) averaging.
-// fillAngle and warpAngle are the in-plane yarn directions in radians; cellFactors holds two
-// yarn-load factors read by models 1 and 2; reductions is the coarsening level of model 2.
-// Returns false with out untouched for a null weave or equal yarn angles, true otherwise (also
-// for an unknown model number, with out untouched).
+// Woven fabric of one weave, modelled per quarter yarn crossing of the pattern, each crossing
+// sampled at gaussPoints x gaussPoints Gauss points (1..11).
+//   model 0: 3D properties by averaging, out[19]:
+//     Ex, Ey, Ez, Gxy, Gxz, Gyz, nu_xy, nu_xz, nu_yz, nu_yx, nu_zx, nu_zy,
+//     alpha_x, alpha_y, alpha_z, alpha_xy (all *1e6), S16/Ex, S26/Ey, thickness h [m].
+//   model 1: laminate properties by averaging, out[41]:
+//     A11 A12 A16 A22 A26 A66, B11 B12 B16 B22 B26 B66, D11 D12 D16 D22 D26 D66,
+//     A16/A11, A26/A22, D16/D11, D26/D22, NTx NTy NTxy MTx MTy MTxy (per kelvin),
+//     free thermal strains ex ey gxy and curvatures kx ky kxy (per kelvin), h [m],
+//     force and moment resultants of the yarn-axis loads (x, y, xy each).
+//     No scale factor: N/m, N, N m, N/(m K), N/K, 1/K, 1/(m K). B and the moments take
+//     curvatures positive when the upper face shortens; a negative pattern code is the crossing
+//     turned upside down and flips B and every moment.
+//   model 2: the same 41 values by a periodic plate finite-element model of one repeat, one
+//     element per pattern cell; reductions > 0 first merges 2x2 blocks of cells that many times
+//     (at most MaxReduction()). Entries 35..40 are the resultants of the yarn-load case.
+// isoStrain selects stiffness (true) or compliance (false) averaging over the points of a
+// crossing. fillAngle and warpAngle are the in-plane directions of the lower and upper yarn in
+// radians; cellFactors holds the two yarn-axis load values read by models 1 and 2; reductions is
+// the coarsening level of model 2. The thickness is fabric[6] / (vf * fibre[7]) / |sin(angle
+// between the yarns)|.
+//
+// Returns false with out untouched for a null weave or equal yarn angles. Returns true with out
+// untouched for a model number other than 0, 1, 2. For models 0..2 also returns false with out
+// untouched when: resin, fibre, fabric or out is null (or cellFactors, for models 1 and 2);
+// gaussPoints is outside 1..11; no pattern code has magnitude 1..4 (an empty weave included);
+// for model 2, any code has another magnitude; a yarn count, the areal density or the fibre
+// density is not positive. In models 0 and 1 codes of other magnitudes among valid ones add no
+// crossing but count in the average. Other degenerate inputs
+// are computed as given: a volume fraction of 0 gives non-finite results, a width ratio of 1
+// without undulation meaningless ones.
 WEFTCORE_API bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussPoints,
                                double vf, const double* resin, const double* fibre,
                                const double* fabric, double fillAngle, double warpAngle,

@@ -1,0 +1,104 @@
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "FeKinds.h"
+#include "FeUnitCell.h"
+#include "weftcore.h"
+#include "woven/CellABD.h"
+#include "woven/FabricCellParams.h"
+#include "woven/RotateStiffness3.h"
+
+namespace {
+
+// Angle from the warp to the fill direction in the cell's frame, reduced into (0, pi): a yarn
+// direction and its opposite are the same yarn, and the mesh must come out counter-clockwise.
+double SecondEdgeAngle(double fillAngle, double warpAngle) {
+    const double pi = 2.0 * std::acos(0.0);
+    double u = fillAngle >= 0.0 ? fillAngle - warpAngle : fillAngle + pi - warpAngle;
+    if (u > 0.0 && u < pi) {
+        return u;
+    }
+    u = std::fmod(u, pi);
+    return u <= 0.0 ? u + pi : u;
+}
+
+CMatrix Block(const CMatrix& m, int row, int col) {
+    return m.SubMatrix(row, row + 2, col, col + 2);
+}
+
+CVector Rotated(const CVector& v, double angle) {
+    CVector turned(6);
+    CVector membrane = RotateVector3(v.SubVector(1, 3), angle);
+    CVector bending = RotateVector3(v.SubVector(4, 6), angle);
+    for (int i = 1; i <= 3; ++i) {
+        turned(i) = membrane(i);
+        turned(i + 3) = bending(i);
+    }
+    return turned;
+}
+
+}  // namespace
+
+// The unit cell in the warp's frame: the warp along x, the fill at angle u. Every pattern cell is
+// one plate element with the laminate of its crossing kind; the result is rotated to the fabric's
+// axes by the warp angle at the end.
+void CWeave::FeAbdProperties(bool isoStrain, short gaussPoints, double vf, const double* resin,
+                             const double* fibre, const double* fabric, double fillAngle,
+                             double warpAngle, const double* cellFactors, int reductions,
+                             double* out) const {
+    const double u = SecondEdgeAngle(fillAngle, warpAngle);
+    const CellParams params = FabricCellParams(vf, fibre, fabric, fillAngle, warpAngle);
+
+    FePattern pattern{cols_, rows_, std::vector<short>(pattern_, pattern_ + cols_ * rows_), {}};
+    for (int kind = 1; kind <= 4; ++kind) {
+        CCellABD cell(isoStrain, gaussPoints, resin, fibre, params, YarnAngles{0.0, u}, vf,
+                      cellFactors, static_cast<CrossingKind>(kind));
+        pattern.kinds.Add(cell.ABDcell(), cell.NMcell(), cell.Ycell());
+    }
+    if (reductions > 0) {
+        int levels = std::min(MaxReduction(), reductions);
+        for (int level = 0; level < levels; ++level) {
+            pattern = CoarsenPattern(pattern);
+        }
+    }
+
+    UnitCellResult solved = SolveUnitCell(pattern, params, u);
+    const CMatrix& local = solved.abd;
+    CVector thermal = Rotated(solved.thermalStrains, warpAngle);
+    CVector yarnLoads = Rotated(solved.yarnLoadStrains, warpAngle);
+
+    CMatrix A = RotateStiffness3(Block(local, 1, 1), warpAngle);
+    CMatrix B = RotateStiffness3(Block(local, 1, 4), warpAngle);
+    CMatrix D = RotateStiffness3(Block(local, 4, 4), warpAngle);
+    CMatrix abd(6, 6);
+    for (int i = 1; i <= 3; ++i) {
+        for (int j = 1; j <= 3; ++j) {
+            abd(i, j) = A(i, j);
+            abd(i, j + 3) = B(i, j);
+            abd(i + 3, j) = B(i, j);
+            abd(i + 3, j + 3) = D(i, j);
+        }
+    }
+    CVector thermalResultants = abd * thermal;
+    CVector yarnResultants = abd * yarnLoads;
+
+    const int upper[6][2] = {{1, 1}, {1, 2}, {1, 3}, {2, 2}, {2, 3}, {3, 3}};
+    for (int k = 0; k < 6; ++k) {
+        int i = upper[k][0];
+        int j = upper[k][1];
+        out[k] = abd(i, j);
+        out[k + 6] = abd(i, j + 3);
+        out[k + 12] = abd(i + 3, j + 3);
+    }
+    out[18] = abd(1, 3) / abd(1, 1);
+    out[19] = abd(2, 3) / abd(2, 2);
+    out[20] = abd(4, 6) / abd(4, 4);
+    out[21] = abd(5, 6) / abd(5, 5);
+    for (int i = 1; i <= 6; ++i) {
+        out[21 + i] = thermalResultants(i);
+        out[27 + i] = thermal(i);
+        out[34 + i] = yarnResultants(i);
+    }
+    out[34] = params.h;
+}

@@ -1,0 +1,23 @@
+#pragma once
+
+#include "FeKinds.h"
+#include "FeMesh.h"
+#include "numerics/Matrix.h"
+#include "numerics/Vector.h"
+#include "weave/CellParams.h"
+
+// Stiffness K and load vectors F1 (thermal) and F2 (yarn loads) of the free plate of the mesh,
+// one element per pattern cell with the laminate of its code.
+void AssembleUnitCell(const CFeMesh& mesh, const FePattern& pattern, const FeSizes& sizes,
+                      CMatrix& K, CVector& F1, CVector& F2);
+
+// The homogenised laminate of a periodic unit cell, in the cell's frame (first edge along x,
+// second at angle u): the 6x6 ABD matrix from the six unit resultants and the average strains
+// they cause, and the free mid-plane strains and curvatures of the thermal and yarn-load cases.
+struct UnitCellResult {
+    CMatrix abd;
+    CVector thermalStrains;
+    CVector yarnLoadStrains;
+};
+
+UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params, double u);
