@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "MaterialText.h"
+#include "UserMaterials.h"
 
 CResinDialog::CResinDialog(IWindowSystem& windowSystem)
     : CForm(windowSystem, "User defined resin") {}
@@ -48,8 +49,8 @@ void CResinDialog::OnOK() {
         Refuse(
             "\"User defined\" is reserved for the list entry that creates a resin.\n"
             "Please choose another name.");
-    } else if (!IsStorableMaterialText(name_) || !IsStorableMaterialText(user_) ||
-               !IsStorableMaterialText(date_)) {
+    } else if (!CUserMaterials::FitsInFile(name_) || !CUserMaterials::FitsInFile(user_) ||
+               !CUserMaterials::FitsInFile(date_)) {
         Refuse(
             "Name, user and date cannot contain tabs, line breaks or the words "
             "RESINS: and FIBRES:.");

@@ -213,13 +213,3 @@ TEST(FibreDialog, BuildsTheRecordInSIUnits) {
     }
     EXPECT_EQ(record.name, "Basalt");
 }
-
-TEST(MaterialText, RefusesOnlyTabsLineFeedsAndTheSectionWords) {
-    EXPECT_TRUE(IsStorableMaterialText(""));
-    EXPECT_TRUE(IsStorableMaterialText("Satin  5H resin, 31/11/2001"));
-    EXPECT_TRUE(IsStorableMaterialText("RESINS"));
-    EXPECT_TRUE(IsStorableMaterialText("resins:"));
-    EXPECT_FALSE(IsStorableMaterialText(" RESINS: "));
-    EXPECT_FALSE(IsStorableMaterialText("a\rFIBRES:\fb"));
-    EXPECT_FALSE(IsStorableMaterialText("end\n"));
-}
