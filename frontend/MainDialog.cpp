@@ -207,54 +207,69 @@ void CMainDialog::CloseUpFibreList() {
     }
 }
 
-// The form runs until it creates a material under a new name or is cancelled. A name already
-// used by a built-in or user resin reopens the form on what the user typed.
-void CMainDialog::CreateResin() {
-    resinDialog_.Preset();
+// The messages of one kind of material creation.
+struct CreationTexts {
+    const char* duplicateName;
+    const char* duplicateCaption;
+    const char* created;
+};
+
+namespace {
+
+const CreationTexts kResinTexts = {"Please change the resin's name", "DUPLICATED RESIN'S NAME",
+                                   "User-defined resin created"};
+const CreationTexts kFibreTexts = {"Please change the fibre's name", "DUPLICATED FIBRE'S NAME",
+                                   "User-defined fibre created"};
+
+}  // namespace
+
+// The creation form runs until it creates a material under a new name or is cancelled. A name
+// already used by a built-in or user material of the same kind reopens the form on what the user
+// typed. The new material goes to the head of the user list and into the main form's list,
+// selected.
+template <typename Dialog, typename Records, typename IsBuiltin, typename Add>
+void CMainDialog::RunCreation(Dialog& dialog, const Records& userRecords, IsBuiltin isBuiltin,
+                              Add add, CDropDownList<const double*>& list,
+                              const CreationTexts& texts) {
+    dialog.Preset();
     for (;;) {
-        if (RunChild(resinDialog_) != FormResult::Accepted) {
-            resinList_.Select(0);
+        if (RunChild(dialog) != FormResult::Accepted) {
+            list.Select(0);
             return;
         }
-        ResinRecord record = resinDialog_.MakeRecord();
-        bool taken = catalogue_.FindResin(record.name) != nullptr;
-        for (const ResinRecord& resin : userMaterials_.Resins()) {
-            taken = taken || resin.name == record.name;
+        auto record = dialog.MakeRecord();
+        bool taken = isBuiltin(record.name);
+        for (const auto& existing : userRecords) {
+            taken = taken || existing.name == record.name;
         }
         if (!taken) {
-            const ResinRecord& added = userMaterials_.AddResin(std::move(record));
-            resinList_.Select(resinList_.AddEntry(added.name, added.Array()));
-            ShowMessage(
-                Message{"User-defined resin created", kProgramCaption, MessageIcon::Information});
+            const auto& added = add(std::move(record));
+            list.Select(list.AddEntry(added.name, added.Array()));
+            ShowMessage(Message{texts.created, kProgramCaption, MessageIcon::Information});
             return;
         }
-        ShowMessage(Message{"Please change the resin's name", "DUPLICATED RESIN'S NAME",
-                            MessageIcon::Exclamation});
+        ShowMessage(Message{texts.duplicateName, texts.duplicateCaption, MessageIcon::Exclamation});
     }
 }
 
+void CMainDialog::CreateResin() {
+    RunCreation(
+        resinDialog_, userMaterials_.Resins(),
+        [&](const std::string& name) { return catalogue_.FindResin(name) != nullptr; },
+        [&](ResinRecord record) -> const ResinRecord& {
+            return userMaterials_.AddResin(std::move(record));
+        },
+        resinList_, kResinTexts);
+}
+
 void CMainDialog::CreateFibre() {
-    fibreDialog_.Preset();
-    for (;;) {
-        if (RunChild(fibreDialog_) != FormResult::Accepted) {
-            fibreList_.Select(0);
-            return;
-        }
-        FibreRecord record = fibreDialog_.MakeRecord();
-        bool taken = catalogue_.FindFibre(record.name) != nullptr;
-        for (const FibreRecord& fibre : userMaterials_.Fibres()) {
-            taken = taken || fibre.name == record.name;
-        }
-        if (!taken) {
-            const FibreRecord& added = userMaterials_.AddFibre(std::move(record));
-            fibreList_.Select(fibreList_.AddEntry(added.name, added.Array()));
-            ShowMessage(
-                Message{"User-defined fibre created", kProgramCaption, MessageIcon::Information});
-            return;
-        }
-        ShowMessage(Message{"Please change the fibre's name", "DUPLICATED FIBRE'S NAME",
-                            MessageIcon::Exclamation});
-    }
+    RunCreation(
+        fibreDialog_, userMaterials_.Fibres(),
+        [&](const std::string& name) { return catalogue_.FindFibre(name) != nullptr; },
+        [&](FibreRecord record) -> const FibreRecord& {
+            return userMaterials_.AddFibre(std::move(record));
+        },
+        fibreList_, kFibreTexts);
 }
 
 void CMainDialog::OpenConfiguration() {

@@ -18,6 +18,8 @@
 #include "ResinDialog.h"
 #include "UserMaterials.h"
 
+struct CreationTexts;
+
 // The library entry points as the main form calls them. The defaults are Weftcore's; a test may
 // put recorders in their place to see exactly what the form passes.
 struct WeftcoreEntryPoints {
@@ -160,6 +162,9 @@ private:
     int Reductions(const CWeave& weave) const;
     void PresentResults(const double* out);
     void Refuse(const std::string& text);
+    template <typename Dialog, typename Records, typename IsBuiltin, typename Add>
+    void RunCreation(Dialog& dialog, const Records& userRecords, IsBuiltin isBuiltin, Add add,
+                     CDropDownList<const double*>& list, const CreationTexts& texts);
 
     WeftcoreEntryPoints entryPoints_;
     std::string userFileName_;
