@@ -25,6 +25,19 @@ CMainDialog::CMainDialog(IWindowSystem& windowSystem, std::string userFileName)
       formatButtons_({"3D Properties", "ABD Properties"}),
       methodButtons_({"Average", "Finite Elements"}) {}
 
+const std::vector<MenuItem>& CMainDialog::Menu() {
+    static const std::vector<MenuItem> menu = {
+        {"&Action", "&Calculate", "", &CMainDialog::Calculate},
+        {"&Action", "&Exit", "", &CMainDialog::Exit},
+        {"&Options", "&Configuration", "Ctrl+C", &CMainDialog::OpenConfiguration},
+        {"&Options", "&Display", "", &CMainDialog::OpenDisplayOptions},
+        {"&Create", "&Resin", "", &CMainDialog::CreateResin},
+        {"&Create", "&Fibre", "", &CMainDialog::CreateFibre},
+        {"&Help", "&About Plycalc...", "", &CMainDialog::OpenAbout},
+    };
+    return menu;
+}
+
 // The form is initialised when it first opens. The application shows it again after a save
 // that failed; it then keeps everything the user had.
 void CMainDialog::OnInitDialog() {

@@ -50,6 +50,17 @@ struct CalculationInputs {
     bool finiteElements = false;
 };
 
+class CMainDialog;
+
+// One item of the main form's menu bar: the menu, the item (with '&' before the mnemonic), an
+// optional keyboard shortcut and the command it runs.
+struct MenuItem {
+    const char* menu;
+    const char* item;
+    const char* shortcut;  // "" for none
+    void (CMainDialog::*command)();
+};
+
 // The calculator's main form, "Plycalc": the whole front-end state of a run. It owns the
 // built-in catalogue, the user's materials (loaded from the user file when the form first
 // opens), the input fields, the settings forms and the creation forms. Calculate validates the
@@ -59,8 +70,7 @@ struct CalculationInputs {
 // Cases: 0 woven fabric, 1 random mat, 2 UD ply. Results format: 0 3D properties, 1 ABD
 // matrices. Calculation method (fabric ABD only): 0 averaging, 1 finite elements.
 //
-// The menu maps onto the commands: Action > Calculate, Exit; Options > Configuration (Ctrl+C),
-// Display; Create > Resin, Fibre; Help > About Plycalc. Closing the window or Escape is
+// The menu bar (Menu()) maps onto the same commands as the buttons. Closing the window or Escape is
 // PressCancel(): the form ends cancelled and nothing is saved. "Exit" ends it accepted when the
 // user agreed to write the user file; the application object then saves.
 class CMainDialog : public CForm {
@@ -69,6 +79,9 @@ public:
     enum ResultsFormat { k3DProperties = 0, kABDProperties = 1 };
 
     CMainDialog(IWindowSystem& windowSystem, std::string userFileName);
+
+    // The menu bar, menus and items in display order.
+    static const std::vector<MenuItem>& Menu();
 
     void SetEntryPoints(WeftcoreEntryPoints entryPoints) { entryPoints_ = std::move(entryPoints); }
 

@@ -358,3 +358,37 @@ TEST_F(MainFormTest, TheUserDefinedEntryReachedWithoutItsFormMakesNoLibraryCall)
     EXPECT_EQ(windowSystem.MessageTexts().back(), "Please select a fibre from the list.");
     EXPECT_TRUE(calls.empty());
 }
+
+TEST_F(MainFormTest, MenuItemsRunTheCommandsOfTheirNames) {
+    CMainDialog& form = Open();
+    auto run = [&](const std::string& item) {
+        for (const MenuItem& entry : CMainDialog::Menu()) {
+            if (entry.item == item) {
+                (form.*entry.command)();
+                return;
+            }
+        }
+        ADD_FAILURE() << "no menu item " << item;
+    };
+    windowSystem.QueueForm<CConfigurationDialog>([](CConfigurationDialog&) {});
+    run("&Configuration");
+    windowSystem.QueueForm<CDisplayOptionsDialog>([](CDisplayOptionsDialog&) {});
+    run("&Display");
+    windowSystem.QueueForm<CResinDialog>([](CResinDialog&) {});
+    run("&Resin");
+    windowSystem.QueueForm<CFibreDialog>([](CFibreDialog&) {});
+    run("&Fibre");
+    windowSystem.QueueForm<CAboutDialog>([](CAboutDialog&) {});
+    run("&About Plycalc...");
+    form.ChooseUDCase();
+    form.FibreVolumeField().SetText("30");
+    run("&Calculate");
+    EXPECT_EQ(calls.size(), 1u);
+    windowSystem.QueueAnswer(MessageAnswer::No);
+    run("&Exit");
+    EXPECT_FALSE(form.IsOpen());
+    EXPECT_EQ(windowSystem.messages.back().caption, "EXIT");
+    EXPECT_EQ(windowSystem.formsRun,
+              (std::vector<std::string>{"CONFIGURATION", "DISPLAY OPTIONS", "User defined resin",
+                                        "User defined material", "About Plycalc"}));
+}
