@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "NumberFormat.h"
+
 namespace {
 
 // Where a record field comes from: an index into the library's output array and the factor to
@@ -85,4 +87,10 @@ FabricABDResults FabricABDResults::FromLibrary(const double* out, const DisplayM
         shown[i] = std::fabs(out[i]) < minimum ? 0.0 : out[i];
     }
     return FabricABDResults{Scaled(shown.data(), kFabricABDSources)};
+}
+
+float DisplayedValue(float value) {
+    double shown = value;
+    ParseNumber(FormatGeneral(value, kResultDigits), shown);
+    return static_cast<float>(shown);
 }

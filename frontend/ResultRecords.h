@@ -82,3 +82,18 @@ struct FabricABDResults {
     static FabricABDResults FromLibrary(const double* out, const DisplayMinimums& minimums);
     static double ThicknessMillimetres(const double* out) { return out[34] * 1000.0; }
 };
+
+// The value a result field holds after the form has read its display text (six significant
+// digits) back in single precision: 12345.678901 shows as 12345.7 and becomes 12345.7001953125.
+// Non-finite values stay as they are.
+float DisplayedValue(float value);
+
+// A record as the forms hand it to the reports after the read-back of every field; for writing
+// the same reports without a form.
+template <typename Record>
+Record AsDisplayed(Record record) {
+    for (float& value : record.values) {
+        value = DisplayedValue(value);
+    }
+    return record;
+}

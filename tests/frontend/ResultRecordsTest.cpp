@@ -103,3 +103,21 @@ TEST(ResultRecords, ABDEntriesBelowTheMinimumsShowAsZero) {
     EXPECT_EQ(record[FabricABDResults::NTy], 9e-4f);
     EXPECT_EQ(record[FabricABDResults::NTx], 0.0f);
 }
+
+TEST(ResultRecords, ReadBackHoldsTheSixDigitDisplayInSinglePrecision) {
+    EXPECT_EQ(DisplayedValue(12345.678901f), 12345.7f);
+    EXPECT_EQ(static_cast<double>(DisplayedValue(12345.678901f)), 12345.7001953125);
+    EXPECT_EQ(DisplayedValue(72.4f), 72.4f);
+    EXPECT_EQ(DisplayedValue(1e-20f), 1e-20f);
+    EXPECT_EQ(DisplayedValue(-0.0744868f), -0.0744868f);
+    EXPECT_EQ(DisplayedValue(std::numeric_limits<float>::infinity()),
+              std::numeric_limits<float>::infinity());
+    EXPECT_TRUE(std::isnan(DisplayedValue(std::numeric_limits<float>::quiet_NaN())));
+
+    UDResults record{};
+    record.values[UDResults::E1] = 12345.678901f;
+    record.values[UDResults::Nu12] = 0.123456789f;
+    UDResults shown = AsDisplayed(record);
+    EXPECT_EQ(shown[UDResults::E1], 12345.7f);
+    EXPECT_EQ(shown[UDResults::Nu12], 0.123457f);
+}
