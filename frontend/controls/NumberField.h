@@ -5,10 +5,10 @@
 #include "Control.h"
 
 // An edit field for one number. It holds text only: the owning form's field exchange shows a
-// variable in it (C %g notation, 15 significant digits for doubles, 6 for single-precision
-// values) and parses the text back. Parsing accepts what the C library's strtod accepts,
-// surrounded by blanks, including "nan" and "inf" (result fields can show them) and overflowing
-// literals such as "1e999" (read as infinity); range checks are the form's business.
+// variable in it (%g notation, 15 significant digits for doubles, 6 for single-precision values;
+// NumberFormat.h) and reads the text back as a whole number with blanks around it, including
+// "nan" and "inf" (result fields can show them) and overflowing literals such as "1e999" (read
+// as infinity); range checks are the form's business.
 class CNumberField : public CControl {
 public:
     const std::string& Text() const { return text_; }
