@@ -80,10 +80,11 @@ Fabric3DResults Fabric3DResults::FromLibrary(const double* out) {
     return Fabric3DResults{Scaled(out, kFabric3DSources)};
 }
 
-FabricABDResults FabricABDResults::FromLibrary(const double* out, const DisplayMinimums& minimums) {
+FabricABDResults FabricABDResults::FromLibrary(const double* out, double abdMinimum,
+                                               double thermalMinimum) {
     std::array<double, kThermalEnd> shown{};
     for (int i = 0; i < kThermalEnd; ++i) {
-        double minimum = i < kMatrixEntries ? minimums.abdMinimum : minimums.thermalMinimum;
+        double minimum = i < kMatrixEntries ? abdMinimum : thermalMinimum;
         shown[i] = std::fabs(out[i]) < minimum ? 0.0 : out[i];
     }
     return FabricABDResults{Scaled(shown.data(), kFabricABDSources)};

@@ -11,14 +11,6 @@
 //
 // Values are kept in display order; the named indices say which is which.
 
-// Minimum displayed values of the ABD result, in the library's units (N/m, N, N m for the
-// matrices and their ratios; N/(m K), N/K, 1/K, 1/(m K) for the thermal vectors). Entries whose
-// magnitude is below the minimum show as 0.
-struct DisplayMinimums {
-    double abdMinimum = 1e-10;
-    double thermalMinimum = 1e-15;
-};
-
 // UD ply from UDMixel: moduli [GPa], Poisson's ratios, expansion [ppm/K].
 struct UDResults {
     enum Field { E1, E2, G12, G23, Nu12, Nu21, Nu23, Alpha1, Alpha2, kFieldCount };
@@ -78,8 +70,11 @@ struct FabricABDResults {
     std::array<float, kFieldCount> values{};
 
     float operator[](Field field) const { return values[field]; }
-    // Entries below the minimums are cleared before scaling; a value equal to its minimum stays.
-    static FabricABDResults FromLibrary(const double* out, const DisplayMinimums& minimums);
+    // The minimum displayed values, in the library's units: entries of A, B, D and the coupling
+    // ratios (N/m, N, N m) below abdMinimum and thermal entries (N/(m K), N/K, 1/K, 1/(m K))
+    // below thermalMinimum are cleared before scaling; a value equal to its minimum stays.
+    static FabricABDResults FromLibrary(const double* out, double abdMinimum,
+                                        double thermalMinimum);
     static double ThicknessMillimetres(const double* out) { return out[34] * 1000.0; }
 };
 

@@ -13,6 +13,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
+constexpr double kDefaultAbdMinimum = 1e-10;
+constexpr double kDefaultThermalMinimum = 1e-15;
+
 const PlyReportInputs kPlyInputs{"E-Glass", "ACG LTM 10", "CCA", "Halpin Tsai(Circ)", 60.0};
 
 FabricReportInputs FabricInputs() {
@@ -182,8 +185,8 @@ TEST(Reports, Fabric3DReportNamesTheAveragingAndPrintsTheThickness) {
 
 TEST(Reports, FabricABDReportLaysOutTheTrianglesAndClearedEntries) {
     std::vector<double> out = FabricABDOut();
-    FabricABDResults shown =
-        AsDisplayed(FabricABDResults::FromLibrary(out.data(), DisplayMinimums{}));
+    FabricABDResults shown = AsDisplayed(
+        FabricABDResults::FromLibrary(out.data(), kDefaultAbdMinimum, kDefaultThermalMinimum));
     FabricReportInputs inputs = FabricInputs();
     inputs.thicknessMm = FabricABDResults::ThicknessMillimetres(out.data());
     inputs.isoStrain = true;

@@ -9,6 +9,9 @@
 
 namespace {
 
+constexpr double kDefaultAbdMinimum = 1e-10;
+constexpr double kDefaultThermalMinimum = 1e-15;
+
 // An output array whose entry i is (i + 1) * scale, so every field tells where it came from.
 std::vector<double> Numbered(double scale, std::size_t count = 41) {
     std::vector<double> out(count);
@@ -54,7 +57,8 @@ TEST(ResultRecords, RandomAnd3DRecordsTakeTheOutputInOrderWithoutThresholds) {
 
 TEST(ResultRecords, ABDRecordScalesEachGroupAndPlacesTheCouplingRatiosLast) {
     std::vector<double> out = Numbered(1.0);
-    FabricABDResults record = FabricABDResults::FromLibrary(out.data(), DisplayMinimums{});
+    FabricABDResults record =
+        FabricABDResults::FromLibrary(out.data(), kDefaultAbdMinimum, kDefaultThermalMinimum);
     EXPECT_EQ(record[FabricABDResults::A11], static_cast<float>(1.0 * 1e-6));
     EXPECT_EQ(record[FabricABDResults::A66], static_cast<float>(6.0 * 1e-6));
     EXPECT_EQ(record[FabricABDResults::B11], static_cast<float>(7.0 * 1e-3));
@@ -70,7 +74,7 @@ TEST(ResultRecords, ABDRecordScalesEachGroupAndPlacesTheCouplingRatiosLast) {
 
     // A thermal strain of 1.2e-5 1/K shows in percent.
     out[28] = 1.2e-5;
-    record = FabricABDResults::FromLibrary(out.data(), DisplayMinimums{});
+    record = FabricABDResults::FromLibrary(out.data(), kDefaultAbdMinimum, kDefaultThermalMinimum);
     EXPECT_EQ(record[FabricABDResults::EpsilonX], static_cast<float>(1.2e-5 * 100.0));
 }
 
@@ -84,7 +88,8 @@ TEST(ResultRecords, ABDEntriesBelowTheMinimumsShowAsZero) {
     out[33] = 1e-16;   // kappa xy below the thermal minimum
     out[31] = -1e-15;  // kappa x equal to it: stays
     out[12] = std::numeric_limits<double>::quiet_NaN();
-    FabricABDResults record = FabricABDResults::FromLibrary(out.data(), DisplayMinimums{});
+    FabricABDResults record =
+        FabricABDResults::FromLibrary(out.data(), kDefaultAbdMinimum, kDefaultThermalMinimum);
     EXPECT_EQ(record[FabricABDResults::A16], 0.0f);
     EXPECT_EQ(record[FabricABDResults::A66], static_cast<float>(1e-10 * 1e-6));
     EXPECT_EQ(record[FabricABDResults::B16], 0.0f);
@@ -95,10 +100,9 @@ TEST(ResultRecords, ABDEntriesBelowTheMinimumsShowAsZero) {
     EXPECT_TRUE(std::isnan(record[FabricABDResults::D11])) << "non-finite values pass through";
 
     // Raised minimums clear more; the groups keep their own minimum.
-    DisplayMinimums raised{1e-3, 1e-10};
     out[0] = 9e-4;
     out[23] = 9e-4;
-    record = FabricABDResults::FromLibrary(out.data(), raised);
+    record = FabricABDResults::FromLibrary(out.data(), 1e-3, 1e-10);
     EXPECT_EQ(record[FabricABDResults::A11], 0.0f);
     EXPECT_EQ(record[FabricABDResults::NTy], 9e-4f);
     EXPECT_EQ(record[FabricABDResults::NTx], 0.0f);
