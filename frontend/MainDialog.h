@@ -15,7 +15,12 @@
 #include "Form.h"
 #include "NumberField.h"
 #include "RadioGroup.h"
+#include "Reports.h"
 #include "ResinDialog.h"
+#include "Results3DDialog.h"
+#include "ResultsABDDialog.h"
+#include "ResultsRandomDialog.h"
+#include "ResultsUDDialog.h"
 #include "UserMaterials.h"
 
 struct CreationTexts;
@@ -64,8 +69,9 @@ struct MenuItem {
 // The calculator's main form, "Plycalc": the whole front-end state of a run. It owns the
 // built-in catalogue, the user's materials (loaded from the user file when the form first
 // opens), the input fields, the settings forms and the creation forms. Calculate validates the
-// inputs, calls the library entry point of the chosen case (UD ply, random mat or woven fabric)
-// and shows the result form.
+// inputs, calls the library entry point of the chosen case (UD ply, random mat or woven fabric),
+// shows the result form and, on request, appends the report to the case's file in the working
+// directory.
 //
 // Cases: 0 woven fabric, 1 random mat, 2 UD ply. Results format: 0 3D properties, 1 ABD
 // matrices. Calculation method (fabric ABD only): 0 averaging, 1 finite elements.
@@ -174,6 +180,10 @@ private:
     bool RunFabricModel(const double* resin, const double* fibre, double* out);
     int Reductions(const CWeave& weave) const;
     void PresentResults(const double* out);
+    // Shows a result form on its new record and, when the user leaves it through its output
+    // button, appends the report of the displayed values.
+    template <typename Form, typename Record, typename MakeReport>
+    void ShowResults(Form& form, const Record& record, ReportKind kind, MakeReport makeReport);
     void Refuse(const std::string& text);
     template <typename Dialog, typename Records, typename IsBuiltin, typename Add>
     void RunCreation(Dialog& dialog, const Records& userRecords, IsBuiltin isBuiltin, Add add,
@@ -201,6 +211,10 @@ private:
     CResinDialog resinDialog_;
     CFibreDialog fibreDialog_;
     CAboutDialog aboutDialog_;
+    CResultsUDDialog resultsUDDialog_;
+    CResultsRandomDialog resultsRandomDialog_;
+    CResults3DDialog results3DDialog_;
+    CResultsABDDialog resultsABDDialog_;
 
     CRadioGroup caseButtons_;
     CDropDownList<const double*> resinList_;

@@ -136,6 +136,51 @@ int CMainDialog::Reductions(const CWeave& weave) const {
     return static_cast<int>(std::fmod(w, 1.0) > 0.5 ? whole + 1 : whole);
 }
 
+template <typename Form, typename Record, typename MakeReport>
+void CMainDialog::ShowResults(Form& form, const Record& record, ReportKind kind,
+                              MakeReport makeReport) {
+    form.SetResults(record);
+    if (RunChild(form) == FormResult::Accepted) {
+        ShowMessage(AppendReport(kind, makeReport(form.Results())));
+    }
+}
+
+// The result form of the case and format: UD ply, random mat, fabric 3D constants or fabric
+// laminate (whose small entries are cleared by the display options).
 void CMainDialog::PresentResults(const double* out) {
-    (void)out;
+    const CalculationInputs& in = lastInputs_;
+    const PlyReportInputs ply{in.fibreName, in.resinName, in.elasticModelName, in.thermalModelName,
+                              in.fibreVolumePercent};
+    FabricReportInputs fabric;
+    fabric.fibreName = in.fibreName;
+    fabric.resinName = in.resinName;
+    fabric.weaveName = in.weaveName;
+    fabric.isoStrain = in.isoStrain;
+    fabric.finiteElements = in.finiteElements;
+    fabric.warpAngleDeg = in.warpAngleDeg;
+    fabric.fillAngleDeg = in.fillAngleDeg;
+    fabric.arealDensity = in.arealDensity;
+    fabric.warpCount = in.warpCount;
+    fabric.fillCount = in.fillCount;
+    fabric.fibreVolumePercent = in.fibreVolumePercent;
+
+    if (case_ == kUDCase) {
+        ShowResults(resultsUDDialog_, UDResults::FromLibrary(out), ReportKind::UDPly,
+                    [&](const UDResults& shown) { return UDPlyReport(ply, shown); });
+    } else if (case_ == kRandomMatCase) {
+        ShowResults(resultsRandomDialog_, RandomMatResults::FromLibrary(out), ReportKind::RandomMat,
+                    [&](const RandomMatResults& shown) { return RandomMatReport(ply, shown); });
+    } else if (resultsFormat_ == k3DProperties) {
+        fabric.thicknessMm = Fabric3DResults::ThicknessMillimetres(out);
+        ShowResults(results3DDialog_, Fabric3DResults::FromLibrary(out), ReportKind::Fabric3D,
+                    [&](const Fabric3DResults& shown) { return Fabric3DReport(fabric, shown); });
+    } else {
+        const DisplayOptions& minimums = displayOptionsDialog_.Options();
+        fabric.thicknessMm = FabricABDResults::ThicknessMillimetres(out);
+        ShowResults(
+            resultsABDDialog_,
+            FabricABDResults::FromLibrary(out, minimums.abdMinimum, minimums.thermalMinimum),
+            ReportKind::FabricABD,
+            [&](const FabricABDResults& shown) { return FabricABDReport(fabric, shown); });
+    }
 }

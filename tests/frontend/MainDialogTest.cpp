@@ -321,7 +321,8 @@ TEST_F(MainFormTest, ConfigurationChangesReachTheFabricArrayOnlyAfterOk) {
     EXPECT_EQ(calls[0].fabric,
               (std::vector<double>{100 * 0.01, 100 * 0.01, 95 * 0.01, 70 * 0.01, 1000, 1200, 0.3}));
     EXPECT_EQ(calls[0].gaussPoints, 11);
-    EXPECT_EQ(windowSystem.formsRun, (std::vector<std::string>{"CONFIGURATION", "CONFIGURATION"}));
+    EXPECT_EQ(windowSystem.formsRun,
+              (std::vector<std::string>{"CONFIGURATION", "CONFIGURATION", "3D Results"}));
 }
 
 TEST_F(MainFormTest, DisplayOptionsAndAboutOpenFromTheMenu) {
@@ -390,5 +391,6 @@ TEST_F(MainFormTest, MenuItemsRunTheCommandsOfTheirNames) {
     EXPECT_EQ(windowSystem.messages.back().caption, "EXIT");
     EXPECT_EQ(windowSystem.formsRun,
               (std::vector<std::string>{"CONFIGURATION", "DISPLAY OPTIONS", "User defined resin",
-                                        "User defined material", "About Plycalc"}));
+                                        "User defined material", "About Plycalc",
+                                        "MicroMechanical Model Results"}));
 }

@@ -30,7 +30,8 @@ struct RecordedCall {
 
 // Runs each test in a fresh working directory (the user file and the reports have fixed names
 // there) with a scripted window system and a main form that is opened as the application opens
-// it. Library calls are recorded and, unless a test says otherwise, also passed to the library.
+// it. Result forms the test does not script are left with "Return". Library calls are recorded and,
+// unless a test says otherwise, also passed to the library.
 class MainFormTest : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -40,6 +41,10 @@ protected:
         directory_ = pattern;
         previous_ = std::filesystem::current_path();
         std::filesystem::current_path(directory_);
+        for (const char* title : {"MicroMechanical Model Results", "Random Model Results",
+                                  "3D Results", "ABD RESULTS"}) {
+            windowSystem.CloseWhenUnscripted(title);
+        }
     }
     void TearDown() override {
         std::filesystem::current_path(previous_);
