@@ -168,6 +168,8 @@ public:
 
 protected:
     void OnInitDialog() override;
+    // Enter presses the default button, "Calculate"; only "Exit" ends the form accepted.
+    void OnOK() override { Calculate(); }
     void DoFieldExchange(CFieldExchange& exchange) override;
 
 private:
