@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "MaterialText.h"
-#include "UserMaterials.h"
 
 CFibreDialog::CFibreDialog(IWindowSystem& windowSystem)
     : CForm(windowSystem, "User defined material") {}
@@ -55,15 +54,9 @@ void CFibreDialog::OnOK() {
         Refuse("Invalid Data Value");
     } else if (name_.empty()) {
         Refuse("Please specify the Fibre's name");
-    } else if (name_ == kUserDefinedEntry) {
-        Refuse(
-            "\"User defined\" is reserved for the list entry that creates a fibre.\n"
-            "Please choose another name.");
-    } else if (!CUserMaterials::FitsInFile(name_) || !CUserMaterials::FitsInFile(user_) ||
-               !CUserMaterials::FitsInFile(date_)) {
-        Refuse(
-            "Name, user and date cannot contain tabs, line breaks or the words "
-            "RESINS: and FIBRES:.");
+    } else if (std::string refusal = MaterialTextRefusal(name_, user_, date_, "fibre");
+               !refusal.empty()) {
+        Refuse(refusal);
     } else {
         EndDialog(FormResult::Accepted);
     }

@@ -3,7 +3,6 @@
 #include <cmath>
 
 #include "MaterialText.h"
-#include "UserMaterials.h"
 
 CResinDialog::CResinDialog(IWindowSystem& windowSystem)
     : CForm(windowSystem, "User defined resin") {}
@@ -45,15 +44,9 @@ void CResinDialog::OnOK() {
         Refuse("Invalid poison's ratio.\nValid range: (-1,0.5)");
     } else if (name_.empty()) {
         Refuse("Please specify the resin's name");
-    } else if (name_ == kUserDefinedEntry) {
-        Refuse(
-            "\"User defined\" is reserved for the list entry that creates a resin.\n"
-            "Please choose another name.");
-    } else if (!CUserMaterials::FitsInFile(name_) || !CUserMaterials::FitsInFile(user_) ||
-               !CUserMaterials::FitsInFile(date_)) {
-        Refuse(
-            "Name, user and date cannot contain tabs, line breaks or the words "
-            "RESINS: and FIBRES:.");
+    } else if (std::string refusal = MaterialTextRefusal(name_, user_, date_, "resin");
+               !refusal.empty()) {
+        Refuse(refusal);
     } else {
         EndDialog(FormResult::Accepted);
     }
