@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include "Catalogue.h"
 #include "Reports.h"
+#include "ResultsUDDialog.h"
+#include "frontend/ScriptedWindowSystem.h"
+#include "weftcore.h"
 
 namespace fs = std::filesystem;
 
@@ -261,4 +265,39 @@ TEST_F(ReportFiles, AReportThatCannotBeWrittenWarnsInsteadOfConfirming) {
         message = AppendReport(ReportKind::FabricABD, "report\n", directory_);
         EXPECT_EQ(message.icon, MessageIcon::Exclamation) << message.text;
     }
+}
+
+TEST_F(ReportFiles, CatalogueUDPlyGoesFromTheLibraryThroughTheFormIntoTheFile) {
+    CCatalogue catalogue;
+    double out[41] = {};
+    UDMixel(0.6, catalogue.FindResin("ACG LTM 10")->Array(),
+            catalogue.FindFibre("E-Glass")->Array(), 2, 12, out);
+    CScriptedWindowSystem windowSystem;
+    CResultsUDDialog form(windowSystem);
+    form.SetResults(UDResults::FromLibrary(out));
+    windowSystem.QueueForm<CResultsUDDialog>([](CResultsUDDialog& f) { f.PressOutput(); });
+    ASSERT_EQ(windowSystem.RunModal(form), FormResult::Accepted);
+
+    const PlyReportInputs inputs{"E-Glass", "ACG LTM 10", "CCA", "CCA", 60.0};
+    const std::string report = UDPlyReport(inputs, form.Results());
+    EXPECT_EQ(report,
+              "UD COMPOSITE PROPERTIES\n\n"
+              "Fibre material                   = E-Glass\n"
+              "Matrix material                  = ACG LTM 10\n"
+              "Mechanical micromechanical model = CCA\n"
+              "Thermal micromechanical model    = CCA\n"
+              "Fibre Volume Fraction            = 60.0000[%]\n"
+              "\n\t--RESULTS--\n"
+              "Ex        =    44.7262 [ GPa ]\n"
+              "Ey=Ez     =    12.4262 [ GPa ]\n"
+              "Gxy=Gxz   =     3.9557 [ GPa ]\n"
+              "Gyz       =     4.2983 [ GPa ]\n"
+              "nuxy=nuxz =     0.2681 [     ]\n"
+              "nuyz=nuzy =     0.4455 [     ]\n"
+              "nuyx=nuzx =     0.0745 [     ]\n"
+              "alpha1    = 6.7088e+000 [ppm/K]\n"
+              "alpha2=3  = 2.4389e+001 [ppm/K]\n");
+    AppendReport(ReportKind::UDPly, report, directory_);
+    AppendReport(ReportKind::UDPly, report, directory_);
+    EXPECT_EQ(Read(directory_ / "results_MM.dat"), report + report);
 }
