@@ -1,0 +1,3 @@
+#include "AboutDialog.h"
+
+CAboutDialog::CAboutDialog(IWindowSystem& windowSystem) : CForm(windowSystem, "About Plycalc") {}

@@ -1,0 +1,20 @@
+#include "ResultsRandomDialog.h"
+
+namespace {
+
+const CResultTableForm<RandomMatResults>::Rows kRows = {{
+    {"  Ex = Ey", "[GPa]  "},
+    {"  Ez", "[GPa]  "},
+    {"  Gxy", "[GPa]  "},
+    {"  Gyz = Gzx", "[GPa]  "},
+    {"  ν xy = ν yx", "[]  "},
+    {"  ν zx = ν zy", "[]  "},
+    {"  ν xz = ν yz", "[]  "},
+    {"  α x = α y", "[ppm/K]  "},
+    {"  α z", "[ppm/K]  "},
+}};
+
+}  // namespace
+
+CResultsRandomDialog::CResultsRandomDialog(IWindowSystem& windowSystem)
+    : CResultTableForm(windowSystem, "Random Model Results", "Create Output", kRows) {}

@@ -1,0 +1,63 @@
+#include "FibreDialog.h"
+
+#include <cmath>
+
+#include "MaterialText.h"
+
+CFibreDialog::CFibreDialog(IWindowSystem& windowSystem)
+    : CForm(windowSystem, "User defined material") {}
+
+void CFibreDialog::Preset() {
+    name_.clear();
+    user_.clear();
+    date_ = "00/00/0000";
+    e1GPa_ = e2GPa_ = g12GPa_ = g23GPa_ = 0.0;
+    nu12_ = alpha1Ppm_ = alpha2Ppm_ = density_ = 0.0;
+}
+
+FibreRecord CFibreDialog::MakeRecord() const {
+    return FibreRecord{name_,
+                       user_,
+                       date_,
+                       {e1GPa_ * 1e9, e2GPa_ * 1e9, g12GPa_ * 1e9, g23GPa_ * 1e9, nu12_,
+                        alpha1Ppm_ * 1e-6, alpha2Ppm_ * 1e-6, density_}};
+}
+
+void CFibreDialog::DoFieldExchange(CFieldExchange& exchange) {
+    exchange.Text(nameField_, name_);
+    exchange.Text(userField_, user_);
+    exchange.Text(dateField_, date_);
+    exchange.Number(e1Field_, e1GPa_);
+    exchange.Number(e2Field_, e2GPa_);
+    exchange.Number(g12Field_, g12GPa_);
+    exchange.Number(g23Field_, g23GPa_);
+    exchange.Number(nu12Field_, nu12_);
+    exchange.Number(alpha1Field_, alpha1Ppm_);
+    exchange.Number(alpha2Field_, alpha2Ppm_);
+    exchange.Number(densityField_, density_);
+}
+
+void CFibreDialog::Refuse(const std::string& text) {
+    ShowMessage(Message{text, "USER-DEFINED FIBRE", MessageIcon::Exclamation});
+}
+
+void CFibreDialog::OnOK() {
+    if (!UpdateData(true)) {
+        return;
+    }
+    auto isModulus = [](double gpa) { return gpa >= 0.0 && std::isfinite(gpa); };
+    bool valuesValid = isModulus(e1GPa_) && isModulus(e2GPa_) && isModulus(g12GPa_) &&
+                       isModulus(g23GPa_) && density_ > 0.0 && std::isfinite(density_) &&
+                       std::isfinite(nu12_) && std::isfinite(alpha1Ppm_) &&
+                       std::isfinite(alpha2Ppm_);
+    if (!valuesValid) {
+        Refuse("Invalid Data Value");
+    } else if (name_.empty()) {
+        Refuse("Please specify the Fibre's name");
+    } else if (std::string refusal = MaterialTextRefusal(name_, user_, date_, "fibre");
+               !refusal.empty()) {
+        Refuse(refusal);
+    } else {
+        EndDialog(FormResult::Accepted);
+    }
+}

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <functional>
+#include <string>
+#include <typeinfo>
+#include <vector>
+
+#include "Form.h"
+#include "WindowSystem.h"
+
+// A window system for headless tests. It records every message box and every form it runs,
+// answers Yes/No questions from a queue (OK boxes need no answer), and plays a scripted user
+// for each form it runs modally: the next script in the queue drives the open form through its
+// commands. A form still open when its script returns is closed by its close box (PressCancel).
+// A missing answer or script, or a script for another form class, fails the test.
+class CScriptedWindowSystem : public IWindowSystem {
+public:
+    std::vector<Message> messages;
+    std::vector<std::string> formsRun;  // titles, in the order the forms were opened
+
+    void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+
+    // Forms with this title that open when no script is queued are closed by their close box
+    // instead of failing the test (for tests about something else than what such a form shows).
+    void CloseWhenUnscripted(std::string title) { closedWhenUnscripted_.push_back(title); }
+
+    // Queues what the user does in the next form run modally, which must be a FormClass.
+    template <typename FormClass>
+    void QueueForm(std::function<void(FormClass&)> script) {
+        scripts_.push_back([script](CForm& form) {
+            auto* typed = dynamic_cast<FormClass*>(&form);
+            if (typed == nullptr) {
+                ADD_FAILURE() << "form \"" << form.Title() << "\" opened where a "
+                              << typeid(FormClass).name() << " was scripted";
+                return;
+            }
+            script(*typed);
+        });
+    }
+
+    // Texts of the recorded messages, for compact comparisons.
+    std::vector<std::string> MessageTexts() const {
+        std::vector<std::string> texts;
+        for (const Message& message : messages) {
+            texts.push_back(message.text);
+        }
+        return texts;
+    }
+
+    bool AllScriptsUsed() const { return scripts_.empty() && answers_.empty(); }
+
+    MessageAnswer ShowMessage(const Message& message) override {
+        messages.push_back(message);
+        if (message.buttons == MessageButtons::Ok) {
+            return MessageAnswer::Ok;
+        }
+        if (answers_.empty()) {
+            ADD_FAILURE() << "no answer queued for \"" << message.text << "\"";
+            return MessageAnswer::No;
+        }
+        MessageAnswer answer = answers_.front();
+        answers_.pop_front();
+        return answer;
+    }
+
+    FormResult RunModal(CForm& form) override {
+        formsRun.push_back(form.Title());
+        form.BeginModal();
+        if (scripts_.empty()) {
+            if (std::find(closedWhenUnscripted_.begin(), closedWhenUnscripted_.end(),
+                          form.Title()) == closedWhenUnscripted_.end()) {
+                ADD_FAILURE() << "no script queued for form \"" << form.Title() << "\"";
+            }
+        } else {
+            auto script = std::move(scripts_.front());
+            scripts_.pop_front();
+            script(form);
+        }
+        if (form.IsOpen()) {
+            form.PressCancel();
+        }
+        return form.Result();
+    }
+
+private:
+    std::deque<MessageAnswer> answers_;
+    std::deque<std::function<void(CForm&)>> scripts_;
+    std::vector<std::string> closedWhenUnscripted_;
+};
