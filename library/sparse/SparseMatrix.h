@@ -77,7 +77,8 @@ struct SparseMatrix {
     // there is none), where the column's active part begins; and a list for sorting elements.
     SparseElement** lastAbove;
     SparseElement** elementList;
-    bool factorsValid;  // the last factorisation completed (error below 2)
+    SparseElement** updatedBy;  // per row, the pivot-row element whose update reached it last
+    bool factorsValid;          // the last factorisation completed (error below 2)
 };
 
 // New empty n x n real matrix, or null with *error set (kSparseBadArgument for n <= 0 or complex

@@ -131,9 +131,10 @@ bool SparseAllocateInternalVectors(SparseMatrix* m) {
     m->columnScatter = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->lastAbove = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->elementList = ObtainArray<SparseElement*>(m, slots, nullptr);
+    m->updatedBy = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->internalVectorsAllocated = m->markowitzRow && m->markowitzColumn && m->markowitzProduct &&
                                   m->realDirect && m->intermediate && m->columnScatter &&
-                                  m->lastAbove && m->elementList;
+                                  m->lastAbove && m->elementList && m->updatedBy;
     return m->internalVectorsAllocated;
 }
 

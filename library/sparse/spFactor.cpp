@@ -188,15 +188,22 @@ SparseElement* CreateFillIn(SparseMatrix* m, int i, int j) {
     return e;
 }
 
-// Moves u, the element of the pivot row in column j, from the active part of column j to the end
-// of its finished part, and records every active element of column j by row.
-void FinishAndScatterColumn(SparseMatrix* m, SparseElement* u) {
+// Applies the update of u, the element of the pivot row in column j, to the active elements of
+// column j that lie in a row of the pivot column (recorded by row in m->columnScatter), marking
+// those rows; moves u from the active part of column j to the end of its finished part. Returns
+// how many elements it updated.
+int UpdateExistingInColumn(SparseMatrix* m, SparseElement* u) {
     int j = u->column;
     SparseElement** start = SparseActiveColumnLink(m, j);
     SparseElement** linkToU = nullptr;
+    int updated = 0;
     for (SparseElement** link = start; *link != nullptr; link = &(*link)->nextInColumn) {
-        m->columnScatter[(*link)->row] = *link;
-        if (*link == u) {
+        SparseElement* e = *link;
+        if (SparseElement* l = m->columnScatter[e->row]) {
+            e->value -= u->value * l->value;
+            m->updatedBy[e->row] = u;
+            ++updated;
+        } else if (e == u) {
             linkToU = link;
         }
     }
@@ -204,11 +211,13 @@ void FinishAndScatterColumn(SparseMatrix* m, SparseElement* u) {
     u->nextInColumn = *start;
     *start = u;
     m->lastAbove[j] = u;
+    return updated;
 }
 
 // Right-looking elimination with the pivot at (k, k): the pivot becomes its reciprocal, row k
 // right of it is divided by the pivot (U), and each element below it (L) updates the active
-// submatrix by the outer product, columns ascending and within them rows ascending.
+// submatrix by the outer product. Each target receives exactly one update per step; fill-ins are
+// created columns ascending and within them rows ascending.
 void Eliminate(SparseMatrix* m, int k) {
     SparseElement* pivot = m->diagonal[k];
     SortPivotRow(m, k);
@@ -220,24 +229,32 @@ void Eliminate(SparseMatrix* m, int k) {
         return;
     }
     pivot->value = 1.0 / pivot->value;
+    for (int at = 0; at < belowCount; ++at) {
+        m->columnScatter[below[at]->row] = below[at];
+    }
     for (SparseElement* u = pivot->nextInRow; u != nullptr; u = u->nextInRow) {
         u->value *= pivot->value;
-        int j = u->column;
-        FinishAndScatterColumn(m, u);
+        if (UpdateExistingInColumn(m, u) == belowCount) {
+            continue;
+        }
         for (int at = 0; at < belowCount; ++at) {
             SparseElement* l = below[at];
-            int i = l->row;
-            // A recorded element is the target only if it still sits at (i, j).
-            SparseElement* target = m->columnScatter[i];
-            if (target == nullptr || target->row != i || target->column != j) {
-                target = CreateFillIn(m, i, j);
-                if (target == nullptr) {
-                    m->error = kSparseNoMemory;
-                    return;
-                }
+            if (m->updatedBy[l->row] == u) {
+                continue;
             }
-            target->value -= u->value * l->value;
+            SparseElement* fillIn = CreateFillIn(m, l->row, u->column);
+            if (fillIn == nullptr) {
+                m->error = kSparseNoMemory;
+                break;
+            }
+            fillIn->value -= u->value * l->value;
         }
+        if (m->error == kSparseNoMemory) {
+            break;
+        }
+    }
+    for (int at = 0; at < belowCount; ++at) {
+        m->columnScatter[below[at]->row] = nullptr;
     }
 }
 
@@ -307,6 +324,7 @@ int EliminateInMarkowitzOrder(SparseMatrix* m) {
     CountMarkowitz(m);
     std::fill_n(m->lastAbove + 1, m->size, nullptr);
     std::fill_n(m->columnScatter + 1, m->size, nullptr);
+    std::fill_n(m->updatedBy + 1, m->size, nullptr);
     for (int k = 1; k <= m->size; ++k) {
         SparseElement* pivot = SparseSearchForPivot(m, k);
         if (pivot == nullptr) {
