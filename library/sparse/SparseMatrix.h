@@ -27,6 +27,9 @@ constexpr int kSparseSingular = 3;    // no usable pivot remains, or a pivot is 
 constexpr int kSparseNoMemory = 4;
 constexpr int kSparseBadArgument = 5;  // size not positive, or complex requested
 
+// Columns updated side by side during elimination.
+constexpr int kSparseWalkLanes = 4;
+
 // One structurally non-zero entry, fill-ins included; row and column are internal numbers.
 struct SparseElement {
     double value;
@@ -72,11 +75,16 @@ struct SparseMatrix {
 
     int* externalToInternalColumn;
     int* externalToInternalRow;
-    SparseElement** columnScatter;  // re-factorisation: element address of each row in a column
+    // Per row, an element address: of the pivot column while ordering, of the column being
+    // re-factored otherwise.
+    SparseElement** columnScatter;
     // While ordering at step k: the last element with row < k of each active column (null when
     // there is none), where the column's active part begins; and a list for sorting elements.
     SparseElement** lastAbove;
     SparseElement** elementList;
+    // Per row, the pivot-row element whose update reached it last, one array per column walked
+    // at the same time.
+    SparseElement** updatedBy[kSparseWalkLanes];
     bool factorsValid;  // the last factorisation completed (error below 2)
 };
 

@@ -131,9 +131,14 @@ bool SparseAllocateInternalVectors(SparseMatrix* m) {
     m->columnScatter = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->lastAbove = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->elementList = ObtainArray<SparseElement*>(m, slots, nullptr);
+    bool lanesObtained = true;
+    for (SparseElement**& lane : m->updatedBy) {
+        lane = ObtainArray<SparseElement*>(m, slots, nullptr);
+        lanesObtained = lanesObtained && lane != nullptr;
+    }
     m->internalVectorsAllocated = m->markowitzRow && m->markowitzColumn && m->markowitzProduct &&
                                   m->realDirect && m->intermediate && m->columnScatter &&
-                                  m->lastAbove && m->elementList;
+                                  m->lastAbove && m->elementList && lanesObtained;
     return m->internalVectorsAllocated;
 }
 

@@ -188,27 +188,57 @@ SparseElement* CreateFillIn(SparseMatrix* m, int i, int j) {
     return e;
 }
 
-// Moves u, the element of the pivot row in column j, from the active part of column j to the end
-// of its finished part, and records every active element of column j by row.
-void FinishAndScatterColumn(SparseMatrix* m, SparseElement* u) {
-    int j = u->column;
-    SparseElement** start = SparseActiveColumnLink(m, j);
-    SparseElement** linkToU = nullptr;
-    for (SparseElement** link = start; *link != nullptr; link = &(*link)->nextInColumn) {
-        m->columnScatter[(*link)->row] = *link;
-        if (*link == u) {
-            linkToU = link;
+// The update of one pivot-row element u (in column j) in progress: a walk down the active part of
+// column j, which updates the elements lying in a row of the pivot column (recorded by row in
+// m->columnScatter) and marks those rows in its own lane of m->updatedBy.
+struct ColumnUpdate {
+    SparseElement* u;
+    SparseElement** start;    // where the active part of column j begins
+    SparseElement** link;     // the walk's position
+    SparseElement** linkToU;  // where u hangs in the active part
+    SparseElement** updatedBy;
+    int updated;
+};
+
+// Walks several columns in step, one element of each in turn, so that the memory accesses of the
+// separate lists overlap instead of waiting on each other. The columns are distinct, so no
+// element is touched by two walks.
+void WalkColumnsTogether(SparseMatrix* m, ColumnUpdate* walks, int lanes) {
+    bool moving = true;
+    while (moving) {
+        moving = false;
+        for (int w = 0; w < lanes; ++w) {
+            ColumnUpdate& walk = walks[w];
+            SparseElement* e = *walk.link;
+            if (e == nullptr) {
+                continue;
+            }
+            moving = true;
+            if (SparseElement* l = m->columnScatter[e->row]) {
+                e->value -= walk.u->value * l->value;
+                walk.updatedBy[e->row] = walk.u;
+                ++walk.updated;
+            } else if (e == walk.u) {
+                walk.linkToU = walk.link;
+            }
+            walk.link = &e->nextInColumn;
         }
     }
-    *linkToU = u->nextInColumn;
-    u->nextInColumn = *start;
-    *start = u;
-    m->lastAbove[j] = u;
+}
+
+// Moves u from the active part of its column to the end of the finished part.
+void FinishColumnEntry(SparseMatrix* m, const ColumnUpdate& walk) {
+    SparseElement* u = walk.u;
+    *walk.linkToU = u->nextInColumn;
+    u->nextInColumn = *walk.start;
+    *walk.start = u;
+    m->lastAbove[u->column] = u;
 }
 
 // Right-looking elimination with the pivot at (k, k): the pivot becomes its reciprocal, row k
 // right of it is divided by the pivot (U), and each element below it (L) updates the active
-// submatrix by the outer product, columns ascending and within them rows ascending.
+// submatrix by the outer product. Each target receives exactly one update per step; fill-ins are
+// created columns ascending and within them rows ascending.
 void Eliminate(SparseMatrix* m, int k) {
     SparseElement* pivot = m->diagonal[k];
     SortPivotRow(m, k);
@@ -220,24 +250,40 @@ void Eliminate(SparseMatrix* m, int k) {
         return;
     }
     pivot->value = 1.0 / pivot->value;
-    for (SparseElement* u = pivot->nextInRow; u != nullptr; u = u->nextInRow) {
-        u->value *= pivot->value;
-        int j = u->column;
-        FinishAndScatterColumn(m, u);
-        for (int at = 0; at < belowCount; ++at) {
-            SparseElement* l = below[at];
-            int i = l->row;
-            // A recorded element is the target only if it still sits at (i, j).
-            SparseElement* target = m->columnScatter[i];
-            if (target == nullptr || target->row != i || target->column != j) {
-                target = CreateFillIn(m, i, j);
-                if (target == nullptr) {
-                    m->error = kSparseNoMemory;
-                    return;
-                }
-            }
-            target->value -= u->value * l->value;
+    for (int at = 0; at < belowCount; ++at) {
+        m->columnScatter[below[at]->row] = below[at];
+    }
+    SparseElement* u = pivot->nextInRow;
+    while (u != nullptr && m->error != kSparseNoMemory) {
+        ColumnUpdate walks[kSparseWalkLanes];
+        int lanes = 0;
+        for (; u != nullptr && lanes < kSparseWalkLanes; u = u->nextInRow, ++lanes) {
+            u->value *= pivot->value;
+            SparseElement** start = SparseActiveColumnLink(m, u->column);
+            walks[lanes] = {u, start, start, nullptr, m->updatedBy[lanes], 0};
         }
+        WalkColumnsTogether(m, walks, lanes);
+        for (int w = 0; w < lanes; ++w) {
+            FinishColumnEntry(m, walks[w]);
+            if (walks[w].updated == belowCount || m->error == kSparseNoMemory) {
+                continue;
+            }
+            for (int at = 0; at < belowCount; ++at) {
+                SparseElement* l = below[at];
+                if (walks[w].updatedBy[l->row] == walks[w].u) {
+                    continue;
+                }
+                SparseElement* fillIn = CreateFillIn(m, l->row, walks[w].u->column);
+                if (fillIn == nullptr) {
+                    m->error = kSparseNoMemory;
+                    break;
+                }
+                fillIn->value -= walks[w].u->value * l->value;
+            }
+        }
+    }
+    for (int at = 0; at < belowCount; ++at) {
+        m->columnScatter[below[at]->row] = nullptr;
     }
 }
 
@@ -307,6 +353,9 @@ int EliminateInMarkowitzOrder(SparseMatrix* m) {
     CountMarkowitz(m);
     std::fill_n(m->lastAbove + 1, m->size, nullptr);
     std::fill_n(m->columnScatter + 1, m->size, nullptr);
+    for (SparseElement** lane : m->updatedBy) {
+        std::fill_n(lane + 1, m->size, nullptr);
+    }
     for (int k = 1; k <= m->size; ++k) {
         SparseElement* pivot = SparseSearchForPivot(m, k);
         if (pivot == nullptr) {
