@@ -6,7 +6,7 @@ CMatrix UndulatedYarnQ(const CUDPly& ply, double theta) {
     double c = std::cos(theta);
     double s = std::sin(theta);
     double Ex = 1.0 / (c * c * (s * s) * (1.0 / ply.G12 - 2.0 * ply.nu12 / ply.E1) +
-                       std::pow(c, 4) / ply.E1 + s * s * (s * s) / ply.E2);
+                       c * c * c * c / ply.E1 + s * s * (s * s) / ply.E2);
     double nu = s * s * ply.nu23 + ply.nu12 * (c * c);
     double t = 1.0 - ply.E2 * (nu * nu) / Ex;
     CMatrix Q(3, 3);

@@ -106,17 +106,6 @@ TEST(Average3D, CodesWithoutAKindDiluteTheAverage) {
     }
 }
 
-TEST(Average3D, MoreGaussPointsConverge) {
-    FabricCase coarse;
-    coarse.gaussPoints = 9;
-    FabricCase fine;
-    fine.gaussPoints = 11;
-    auto a = coarse.Run(0, kPlainCells, 4);
-    auto b = fine.Run(0, kPlainCells, 4);
-    EXPECT_TRUE(RelativelyNear(a[0], b[0], 1e-2));
-    EXPECT_TRUE(RelativelyNear(a[12], b[12], 1e-2));
-}
-
 TEST(Average3D, MatchesAnIndependentEvaluation) {
     struct Row {
         bool isoStrain;
