@@ -3,6 +3,7 @@
 #include <CLI/CLI.hpp>
 
 #include "CliFailure.h"
+#include "NameLookup.h"
 #include "NumberFormat.h"
 
 namespace {
@@ -100,6 +101,8 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
         "corvel-cli: elastic constants and thermal expansion of fibre-reinforced plies, random "
         "mats and woven fabrics, as the Corvel calculator computes them"};
     app.require_subcommand(1);
+    // A repeated option takes its last value, so a script can override what it typed before.
+    app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
 
     ListCommand list;
     CLI::App* listCommand =
@@ -135,6 +138,23 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
     AddFabricOptions(*fabricCommand, fabric, fabricJson, fabricCsv);
 
     ParsedCommandLine parsed;
+    // An unknown first word is most likely a mistyped command: name it and the close ones.
+    if (argc > 1 && argv[1][0] != '-') {
+        std::vector<std::string> commands;
+        for (const CLI::App* subcommand : app.get_subcommands({})) {
+            commands.push_back(subcommand->get_name());
+        }
+        NameMatch match = LookUpName(commands, argv[1]);
+        if (match.index < 0 || commands[match.index] != argv[1]) {
+            if (match.index >= 0) {  // commands are exact: "UD" is offered "ud"
+                match.closeMatches = {commands[match.index]};
+            }
+            err << "corvel-cli: " << UnknownNameMessage("command", argv[1], match, commands)
+                << "\nRun with --help for more information.\n";
+            parsed.exitStatus = kExitBadUsage;
+            return parsed;
+        }
+    }
     try {
         app.parse(argc, argv);
     } catch (const CLI::ParseError& error) {
