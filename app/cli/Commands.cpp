@@ -1,5 +1,6 @@
 #include "Commands.h"
 
+#include <cctype>
 #include <cmath>
 #include <iomanip>
 
@@ -32,6 +33,13 @@ double ReadMinimum(const std::string& option, const std::string& text, double by
         BadUsage(option + ": the minimum displayed value must be positive and finite");
     }
     return value;
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    }
+    return text;
 }
 
 void CheckVolumeFractions(const VolumeFractions& fractions) {
@@ -216,9 +224,10 @@ int RunPly(const PlyCommand& command, std::ostream& out, std::ostream& err) {
 
 int RunFabric(const FabricCommand& command, std::ostream& out, std::ostream& err) {
     FabricInputs inputs;
-    inputs.abd = command.results == "abd";
-    inputs.finiteElements = command.method == "fe";
-    inputs.isoStrain = command.model == "iso-strain";
+    // The choices were checked ignoring case.
+    inputs.abd = Lowered(command.results) == "abd";
+    inputs.finiteElements = Lowered(command.method) == "fe";
+    inputs.isoStrain = Lowered(command.model) == "iso-strain";
     if (inputs.finiteElements && !inputs.abd) {
         BadUsage("--method fe gives laminate results only: add --results abd");
     }

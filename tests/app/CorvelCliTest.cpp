@@ -205,7 +205,7 @@ TEST_F(CorvelCliTest, JsonCarriesTheLibraryOutputAndTheDisplayedValues) {
     EXPECT_EQ(mat["output"].get<std::vector<double>>(), random);
 
     // The laminate by averaging, with the very call the form makes.
-    const Json abd = CliJson(Fabric({"--results", "abd", "--model", "iso-strain", "--gauss", "4",
+    const Json abd = CliJson(Fabric({"--results", "ABD", "--model", "Iso-Strain", "--gauss", "4",
                                      "--fibre-width", "70", "--json"}));
     const CCatalogue fabricCatalogue;
     const CNamedWeave* weave = fabricCatalogue.FindWeave("Satin  5H");
