@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 #include <iomanip>
+#include <memory>
 
 #include "CliArguments.h"
 #include "CliFailure.h"
@@ -14,6 +15,18 @@ namespace {
 
 // The calculator's user file, read from the working directory.
 constexpr const char* kUserFileName = "userData.dat";
+
+// The calculator's lists with the user's materials. A user file that cannot be read loads
+// nothing, as at the calculator's start-up, but the tool says so rather than leave the user's
+// materials unknown without a word.
+std::unique_ptr<CMaterialLists> OpenLists(std::ostream& err) {
+    auto lists = std::make_unique<CMaterialLists>(kUserFileName);
+    if (lists->UserFileUnreadable()) {
+        err << "corvel-cli: warning: \"" << kUserFileName
+            << "\" could not be read; no user-defined materials are listed\n";
+    }
+    return lists;
+}
 
 double ReadNumber(const std::string& option, const std::string& text) {
     double value = 0.0;
@@ -50,8 +63,9 @@ void CheckVolumeFractions(const VolumeFractions& fractions) {
     }
 }
 
-int RunList(const ListCommand& command, std::ostream& out) {
-    const CMaterialLists lists(kUserFileName);
+int RunList(const ListCommand& command, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<CMaterialLists> opened = OpenLists(err);
+    const CMaterialLists& lists = *opened;
     nlohmann::ordered_json entries = nlohmann::ordered_json::array();
     auto addMaterial = [&](const std::string& name, const double* properties, std::size_t count,
                            bool user) {
@@ -98,8 +112,9 @@ int RunList(const ListCommand& command, std::ostream& out) {
     return 0;
 }
 
-int RunWeave(const WeaveCommand& command, std::ostream& out) {
-    const CMaterialLists lists(kUserFileName);
+int RunWeave(const WeaveCommand& command, std::ostream& out, std::ostream& err) {
+    const std::unique_ptr<CMaterialLists> opened = OpenLists(err);
+    const CMaterialLists& lists = *opened;
     const CNamedWeave* weave = FindEntry(lists.Weaves(), "weave", command.name);
     if (command.json) {
         nlohmann::ordered_json cells = nlohmann::ordered_json::array();
@@ -193,7 +208,8 @@ ModelChoice ChooseModelsOrFirst(const CDropDownList<const ModelEntry*>& list,
 }
 
 int RunPly(const PlyCommand& command, std::ostream& out, std::ostream& err) {
-    const CMaterialLists lists(kUserFileName);
+    const std::unique_ptr<CMaterialLists> opened = OpenLists(err);
+    const CMaterialLists& lists = *opened;
     PlyInputs inputs;
     inputs.kind = command.randomMat ? PlyKind::RandomMat : PlyKind::UDPly;
     inputs.resin = FindEntry(lists.Resins(), "resin", command.resin);
@@ -243,7 +259,8 @@ int RunFabric(const FabricCommand& command, std::ostream& out, std::ostream& err
         ReadMinimum("--thermal-min", command.thermalMinimum, defaults.thermalMinimum);
     const VolumeFractions fractions = ParseVolumeFractions(command.vf);
 
-    const CMaterialLists lists(kUserFileName);
+    const std::unique_ptr<CMaterialLists> opened = OpenLists(err);
+    const CMaterialLists& lists = *opened;
     inputs.resin = FindEntry(lists.Resins(), "resin", command.resin);
     inputs.fibre = FindEntry(lists.Fibres(), "fibre", command.fibre);
     inputs.weave = FindEntry(lists.Weaves(), "weave", command.weave);
@@ -272,9 +289,9 @@ int RunCorvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
             [&](const auto& command) -> int {
                 using Command = std::decay_t<decltype(command)>;
                 if constexpr (std::is_same_v<Command, ListCommand>) {
-                    return RunList(command, out);
+                    return RunList(command, out, err);
                 } else if constexpr (std::is_same_v<Command, WeaveCommand>) {
-                    return RunWeave(command, out);
+                    return RunWeave(command, out, err);
                 } else if constexpr (std::is_same_v<Command, PlyCommand>) {
                     return RunPly(command, out, err);
                 } else {

@@ -24,6 +24,11 @@ public:
     const CDropDownList<const ModelEntry*>& ElasticModels() const { return elasticModels_; }
     const CDropDownList<const ModelEntry*>& ThermalModels() const { return thermalModels_; }
 
+    // The user file exists but its contents were not taken (the calculator loads nothing then).
+    bool UserFileUnreadable() const {
+        return userMaterials_.FileFound() && !userMaterials_.ReadOk();
+    }
+
     // Whether a resin or fibre of this list came from the user file.
     bool IsUserResin(const ResinRecord* resin) const;
     bool IsUserFibre(const FibreRecord* fibre) const;

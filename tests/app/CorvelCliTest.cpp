@@ -219,6 +219,19 @@ TEST_F(CorvelCliTest, JsonCarriesTheLibraryOutputAndTheDisplayedValues) {
                      catalogue.FindFibre("Tenax HTA")->Array(), fabric.data(), DegreesToRadians(90),
                      DegreesToRadians(0), kCellFactors, 0, laminate.data()));
     EXPECT_EQ(abd["output"].get<std::vector<double>>(), laminate);
+
+    // The minimum displayed values clear what the form would clear and leave the output alone.
+    const Json cleared = CliJson(
+        Fabric({"--results", "abd", "--model", "iso-strain", "--gauss", "4", "--fibre-width", "70",
+                "--abd-min", "1e300", "--thermal-min", "1e-300", "--json"}));
+    EXPECT_EQ(cleared["output"], abd["output"]);
+    const FabricABDResults shown = FabricABDResults::FromLibrary(laminate.data(), 1e300, 1e-300);
+    for (std::size_t i = 0; i < FabricABDResults::kFieldCount; ++i) {
+        const double value = cleared["displayed"][i]["value"].get<double>();
+        EXPECT_EQ(value == 0.0, shown.values[i] == 0.0f) << i;
+        EXPECT_EQ(value == 0.0, i < FabricABDResults::NTx || i >= FabricABDResults::A16OverA11)
+            << i;
+    }
     EXPECT_EQ(abd["displayed"].size(), std::size_t{FabricABDResults::kFieldCount});
 }
 
@@ -339,6 +352,18 @@ TEST_F(CorvelCliTest, ReadsTheUsersMaterialsButNeverWritesTheirFile) {
 
     EXPECT_EQ(Read("user/userData.dat"), userFile);
     EXPECT_EQ(FilesIn("user"), std::vector<std::string>{"userData.dat"});
+}
+
+TEST_F(CorvelCliTest, AnUnreadableUserFileLoadsNothingAndSaysSo) {
+    fs::create_directories("broken");
+    Write("broken/userData.dat", "USER DEFINED DATA\n\nRESINS:\n\nName   :        \tHalf\n");
+    const CliRun run = Cli({"list", "resins"}, "broken");
+    EXPECT_EQ(run.status, 0);
+    EXPECT_EQ(run.out.substr(0, 11), "ACG LTM 10\n");
+    EXPECT_EQ(run.err,
+              "corvel-cli: warning: \"userData.dat\" could not be read; no user-defined materials "
+              "are listed\n");
+    EXPECT_EQ(Cli({"list", "resins"}, "missing").err, "");  // no file: nothing to say
 }
 
 TEST_F(CorvelCliTest, WeaveShowsThePatternRowByRowAndItsCoarsening) {
