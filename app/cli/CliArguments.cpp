@@ -99,7 +99,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
                                    std::ostream& err) {
     CLI::App app{
         "corvel-cli: elastic constants and thermal expansion of fibre-reinforced plies, random "
-        "mats and woven fabrics, as the Corvel calculator computes them"};
+        "mats and woven fabrics, as the Corvel calculator computes them",
+        "corvel-cli"};
+    app.footer(
+        "Exit status: 0 done; 1 an input the calculator refuses or a report that could not be "
+        "written; 2 a command line that cannot be understood. Nothing is written on failure.");
     app.require_subcommand(1);
     // A repeated option takes its last value, so a script can override what it typed before.
     app.option_defaults()->multi_option_policy(CLI::MultiOptionPolicy::TakeLast);
