@@ -176,11 +176,9 @@ private:
     void FillLists();
     void ApplyCaseLayout();
     void ApplyMethodRule();
-    bool FabricDataValid() const;
     // Steps 4 to 7 of a calculation, once the inputs have passed their checks.
     void RunCalculation();
     bool RunFabricModel(const double* resin, const double* fibre, double* out);
-    int Reductions(const CWeave& weave) const;
     void PresentResults(const double* out);
     // Shows a result form on its new record and, when the user leaves it through its output
     // button, appends the report of the displayed values.

@@ -1,22 +1,14 @@
 // The Calculate command of the main form: checks, the library call of the case and the result
 // form.
-#include <cmath>
+#include <array>
 
+#include "FabricCalculation.h"
 #include "MainDialog.h"
 
 namespace {
 
-const double kPi = std::acos(-1.0);
-
 // Room for the largest result: 41 doubles of the fabric ABD models.
 constexpr int kResultSize = 41;
-
-// Constant yarn-load factors of the fabric cell models.
-constexpr double kCellFactors[2] = {10.0, 5.0};
-
-double DegreesToRadians(double degrees) {
-    return (kPi * degrees) * 0.005555555555555556;
-}
 
 }  // namespace
 
@@ -24,30 +16,17 @@ void CMainDialog::Refuse(const std::string& text) {
     ShowMessage(Message{text});
 }
 
-// Counts and density must be positive and the two yarn directions must not be parallel: equal
-// angles, or angles a whole number of half turns apart, leave no crossing to model. The negated
-// comparisons refuse NaN as well; infinite values are refused explicitly.
-bool CMainDialog::FabricDataValid() const {
-    const double positives[] = {warpCount_, fillCount_, arealDensity_};
-    for (double value : positives) {
-        if (!(value > 0.0) || !std::isfinite(value)) {
-            return false;
-        }
-    }
-    const double difference = warpAngleDeg_ - fillAngleDeg_;
-    return std::isfinite(difference) && std::fmod(difference, 180.0) != 0.0;
-}
-
 void CMainDialog::Calculate() {
     if (!UpdateData(true)) {
         return;
     }
-    if (!(fibreVolumePercent_ > 0.0 && fibreVolumePercent_ < 100.0)) {
-        Refuse("Invalid fibre volume factor: (0,100) %");
+    if (!FibreVolumeValid(fibreVolumePercent_)) {
+        Refuse(kInvalidVolumeFractionMessage);
         return;
     }
-    if (case_ == kFabricCase && !FabricDataValid()) {
-        Refuse("Invalid data values");
+    if (case_ == kFabricCase &&
+        !FabricDataValid({warpCount_, fillCount_, arealDensity_, warpAngleDeg_, fillAngleDeg_})) {
+        Refuse(kInvalidFabricDataMessage);
         return;
     }
     RunCalculation();
@@ -79,7 +58,7 @@ void CMainDialog::RunCalculation() {
             break;
         default:
             if (!RunFabricModel(*resin, *fibre, out)) {
-                Refuse("Invalid data values");
+                Refuse(kInvalidFabricDataMessage);
                 return;
             }
             break;
@@ -109,31 +88,15 @@ bool CMainDialog::RunFabricModel(const double* resin, const double* fibre, doubl
         return false;
     }
     const FabricConfiguration& settings = configurationDialog_.Settings();
-    const double fabric[7] = {
-        settings.warpUndulation * 0.01,
-        settings.fillUndulation * 0.01,
-        settings.fibreHeight * 0.01,
-        settings.fibreWidth * 0.01,
-        warpCount_,
-        fillCount_,
-        arealDensity_,
-    };
+    const std::array<double, 7> fabric = FabricArray(
+        settings, {warpCount_, fillCount_, arealDensity_, warpAngleDeg_, fillAngleDeg_});
     const short model = static_cast<short>(resultsFormat_ + calculationMethod_);
     const bool isoStrain = modelTypeList_.Selection() == 1;
     return entryPoints_.wfProperties(
         model, isoStrain, *weave, static_cast<short>(settings.gaussPoints),
-        fibreVolumePercent_ * 0.01, resin, fibre, fabric, DegreesToRadians(fillAngleDeg_),
-        DegreesToRadians(warpAngleDeg_), kCellFactors, Reductions(**weave), out);
-}
-
-// How often the finite-element grid is coarsened: the accuracy setting (0 fine .. 100 coarse)
-// as a share of the weave's largest possible coarsening, rounded to the nearest level with an
-// exact half rounding down.
-int CMainDialog::Reductions(const CWeave& weave) const {
-    const int n = weave.MaxReduction() * configurationDialog_.Settings().accuracy;
-    const double w = n * 0.01;
-    const double whole = std::floor(w);
-    return static_cast<int>(std::fmod(w, 1.0) > 0.5 ? whole + 1 : whole);
+        fibreVolumePercent_ * 0.01, resin, fibre, fabric.data(), DegreesToRadians(fillAngleDeg_),
+        DegreesToRadians(warpAngleDeg_), kCellFactors, CoarseningLevel(**weave, settings.accuracy),
+        out);
 }
 
 template <typename Form, typename Record, typename MakeReport>

@@ -27,3 +27,7 @@ const CResultTableForm<Fabric3DResults>::Rows kRows = {{
 
 CResults3DDialog::CResults3DDialog(IWindowSystem& windowSystem)
     : CResultTableForm(windowSystem, "3D Results", "Create Output File", kRows) {}
+
+const CResults3DDialog::Rows& CResults3DDialog::RowTexts() {
+    return kRows;
+}

@@ -9,4 +9,7 @@
 class CResults3DDialog : public CResultTableForm<Fabric3DResults> {
 public:
     explicit CResults3DDialog(IWindowSystem& windowSystem);
+
+    // The label and unit of each row, in the record's order.
+    static const Rows& RowTexts();
 };

@@ -18,3 +18,7 @@ const CResultTableForm<RandomMatResults>::Rows kRows = {{
 
 CResultsRandomDialog::CResultsRandomDialog(IWindowSystem& windowSystem)
     : CResultTableForm(windowSystem, "Random Model Results", "Create Output", kRows) {}
+
+const CResultsRandomDialog::Rows& CResultsRandomDialog::RowTexts() {
+    return kRows;
+}

@@ -8,4 +8,7 @@
 class CResultsRandomDialog : public CResultTableForm<RandomMatResults> {
 public:
     explicit CResultsRandomDialog(IWindowSystem& windowSystem);
+
+    // The label and unit of each row, in the record's order.
+    static const Rows& RowTexts();
 };

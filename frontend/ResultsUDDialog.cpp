@@ -18,3 +18,7 @@ const CResultTableForm<UDResults>::Rows kRows = {{
 
 CResultsUDDialog::CResultsUDDialog(IWindowSystem& windowSystem)
     : CResultTableForm(windowSystem, "MicroMechanical Model Results", "Create Output", kRows) {}
+
+const CResultsUDDialog::Rows& CResultsUDDialog::RowTexts() {
+    return kRows;
+}

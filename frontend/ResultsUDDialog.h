@@ -8,4 +8,7 @@
 class CResultsUDDialog : public CResultTableForm<UDResults> {
 public:
     explicit CResultsUDDialog(IWindowSystem& windowSystem);
+
+    // The label and unit of each row, in the record's order.
+    static const Rows& RowTexts();
 };

@@ -35,6 +35,12 @@ check "vf zero" 1 "Invalid fibre volume factor: (0,100) %" -- \
 check "vf hundred" 1 "Invalid fibre volume factor: (0,100) %" -- \
     mat --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 100
 check "missing option" 2 "vf" -- ud --resin "Hexcel 8552" --fibre "Hercules AS4"
+check "fabric" 0 "Ez *\[GPa\] *8.01579" -- \
+    fabric --resin "Hexcel RTM6" --fibre "Tenax HTA" --weave "satin 5h" --vf 55 \
+    --warp-count 1200 --fill-count 1150.5 --density 0.2 --warp-angle 0 --fill-angle 90
+check "weave" 0 "Plain: 4 x 4 cells, maximum coarsening 2" -- weave Plain
+check "sweep" 0 "^45 *Rule of Mixtures *Shapery" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 30:45:5 --elastic all --thermal all
 check "help" 0 "Unidirectional" -- --help
 
 [ "$failures" -eq 0 ]

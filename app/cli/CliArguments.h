@@ -1,0 +1,70 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <variant>
+
+#include "ConfigurationDialog.h"
+#include "DisplayOptionsDialog.h"
+
+// The command line of corvel-cli, as typed: names and numbers stay texts here and are looked up
+// and read by the commands, so their messages name what was typed.
+
+// How results are printed: a table as the result forms show them, JSON or CSV.
+enum class OutputFormat { Table, Json, Csv };
+
+struct OutputOptions {
+    OutputFormat format = OutputFormat::Table;
+    bool report = false;  // append the calculator's report to its file in the working directory
+};
+
+struct ListCommand {
+    std::string what;  // resins, fibres, weaves, elastic or thermal
+    bool json = false;
+};
+
+struct WeaveCommand {
+    std::string name;
+    bool json = false;
+};
+
+struct PlyCommand {
+    bool randomMat = false;
+    std::string resin;
+    std::string fibre;
+    std::string vf;
+    std::string elastic;  // empty: the first model of the list, as the form starts
+    std::string thermal;
+    OutputOptions output;
+};
+
+struct FabricCommand {
+    std::string resin;
+    std::string fibre;
+    std::string vf;
+    std::string weave;
+    std::string warpCount;
+    std::string fillCount;
+    std::string density;
+    std::string warpAngle;
+    std::string fillAngle;
+    std::string results = "3d";
+    std::string method = "average";
+    std::string model = "iso-stress";
+    FabricConfiguration settings;
+    std::string abdMinimum;
+    std::string thermalMinimum;
+    OutputOptions output;
+};
+
+using CliCommand = std::variant<ListCommand, WeaveCommand, PlyCommand, FabricCommand>;
+
+// Either the command to run or the status to exit with at once: 0 after printing help, 2 after
+// a usage error (the message already printed to `err`).
+struct ParsedCommandLine {
+    CliCommand command;
+    int exitStatus = -1;  // -1: run the command
+};
+
+ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostream& out,
+                                   std::ostream& err);

@@ -1,0 +1,112 @@
+#include "Sweep.h"
+
+#include <cctype>
+#include <cmath>
+
+#include "CliFailure.h"
+#include "MaterialLists.h"
+#include "NumberFormat.h"
+
+namespace {
+
+double ReadNumber(const std::string& text, const std::string& whole) {
+    double value = 0.0;
+    if (!ParseNumber(text, value)) {
+        BadUsage("--vf: \"" + text + "\" in \"" + whole + "\" is not a number");
+    }
+    return value;
+}
+
+std::vector<std::string> Split(const std::string& text, char separator) {
+    std::vector<std::string> parts;
+    std::size_t begin = 0;
+    for (;;) {
+        const std::size_t end = text.find(separator, begin);
+        parts.push_back(text.substr(begin, end - begin));
+        if (end == std::string::npos) {
+            return parts;
+        }
+        begin = end + 1;
+    }
+}
+
+// A range point as a field would hold it after showing it with 15 significant digits.
+double AsTyped(double value) {
+    double typed = value;
+    ParseNumber(FormatGeneral(value, kFieldDigits), typed);
+    return typed;
+}
+
+std::vector<double> ExpandRange(const std::string& text) {
+    const std::vector<std::string> parts = Split(text, ':');
+    if (parts.size() != 3) {
+        BadUsage("--vf: a range is start:stop:step, got \"" + text + "\"");
+    }
+    const double start = ReadNumber(parts[0], text);
+    const double stop = ReadNumber(parts[1], text);
+    const double step = ReadNumber(parts[2], text);
+    if (!std::isfinite(start) || !std::isfinite(stop) || !(step > 0.0) || !std::isfinite(step)) {
+        BadUsage("--vf: range \"" + text + "\" needs finite bounds and a positive step");
+    }
+    if (start > stop) {
+        BadUsage("--vf: range \"" + text + "\" starts beyond its stop");
+    }
+    // The stop is included when a point lands on it within rounding.
+    const double intervals = std::floor((stop - start) / step * (1.0 + 1e-12) + 1e-9);
+    if (intervals + 1.0 > static_cast<double>(kMaxSweepPoints)) {
+        BadUsage("--vf: range \"" + text + "\" has more than " + std::to_string(kMaxSweepPoints) +
+                 " points");
+    }
+    std::vector<double> values;
+    for (int i = 0; i <= static_cast<int>(intervals); ++i) {
+        values.push_back(AsTyped(start + i * step));
+    }
+    return values;
+}
+
+bool EqualsIgnoringCase(const std::string& text, const std::string& word) {
+    if (text.size() != word.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (std::tolower(static_cast<unsigned char>(text[i])) != word[i]) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+VolumeFractions ParseVolumeFractions(const std::string& text) {
+    VolumeFractions result;
+    if (text.find(':') != std::string::npos) {
+        result.percents = ExpandRange(text);
+        result.isSweep = true;
+    } else if (text.find(',') != std::string::npos) {
+        for (const std::string& part : Split(text, ',')) {
+            result.percents.push_back(ReadNumber(part, text));
+        }
+        if (result.percents.size() > kMaxSweepPoints) {
+            BadUsage("--vf: more than " + std::to_string(kMaxSweepPoints) + " values");
+        }
+        result.isSweep = true;
+    } else {
+        result.percents.push_back(ReadNumber(text, text));
+    }
+    return result;
+}
+
+ModelChoice ChooseModels(const CDropDownList<const ModelEntry*>& list, const std::string& what,
+                         const std::string& typed) {
+    ModelChoice choice;
+    if (EqualsIgnoringCase(typed, "all")) {
+        for (int i = 0; i < list.Count(); ++i) {
+            choice.models.push_back(list.ReferenceAt(i));
+        }
+        choice.isSweep = true;
+    } else {
+        choice.models.push_back(FindModel(list, what, typed));
+    }
+    return choice;
+}
