@@ -48,8 +48,9 @@ TEST(FeAbdProperties, FineMeshWritesAllFortyOneValues) {
     EXPECT_GT(fe[0], 0.5 * average[0]);
 }
 
-// The fill yarn at 0 degrees and at 180 degrees is the same yarn: warp 90, fill 0 makes the Part's
-// second-edge angle negative, which must not turn the laminate inside out.
+// The fill yarn at 0 degrees and at 180 degrees is the same yarn: with warp 90, fill 0 the plain
+// difference of the angles would put the second cell edge at -90 degrees, a clockwise mesh, and
+// must not turn the laminate inside out.
 TEST(FeAbdProperties, FillDirectionHalfATurnRoundIsTheSameFabric) {
     FabricCase swapped;
     swapped.warpAngle = 90.0 * kDegree;
