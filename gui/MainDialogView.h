@@ -1,0 +1,27 @@
+#pragma once
+
+#include "FormView.h"
+#include "MainDialog.h"
+
+class QMenuBar;
+
+// The "Plycalc" main form: the menu bar, then the groups top to bottom (case, materials, the
+// weave group or the micromechanical group in one shared place, the inputs, results format and
+// calculation method), then "Calculate" (the default button) and "Exit". Which controls show
+// follows the form's case layout.
+class CMainDialogView : public CFormView {
+public:
+    CMainDialogView(CMainDialog& form, QWidget* parent);
+
+private:
+    QMenuBar* MakeMenuBar();
+    QWidget* MakeCaseGroup();
+    QWidget* MakeMaterialGroup();
+    QWidget* MakeModelPlace();
+    QWidget* MakeWeaveGroup();
+    QWidget* MakeMicromechanicalGroup();
+    QLayout* MakeInputRows();
+    QLayout* MakeFormatAndMethodGroups();
+
+    CMainDialog& form_;
+};
