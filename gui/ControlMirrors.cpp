@@ -181,6 +181,15 @@ QWidget* CSliderMirror::Widget() const {
     return widget_;
 }
 
+void CSliderReadoutMirror::Refresh() {
+    widget_->setNum(slider_.Position());
+    MirrorFlags(slider_, widget_);
+}
+
+QWidget* CSliderReadoutMirror::Widget() const {
+    return widget_;
+}
+
 CSpinMirror::CSpinMirror(const CSpinButton& spin, QToolButton* decrease, QToolButton* increase,
                          std::function<void(SpinDirection)> stepped)
     : spin_(spin), decrease_(decrease), increase_(increase) {

@@ -148,6 +148,20 @@ private:
     QSlider* widget_;
 };
 
+// The position of a slider shown as a number beside it.
+class CSliderReadoutMirror : public CControlMirror {
+public:
+    CSliderReadoutMirror(const CSlider& slider, QLabel* widget)
+        : slider_(slider), widget_(widget) {}
+    void Refresh() override;
+    const CControl& Control() const override { return slider_; }
+    QWidget* Widget() const override;
+
+private:
+    const CSlider& slider_;
+    QLabel* widget_;
+};
+
 // A spin button as two arrow buttons: the right arrow steps in the increasing direction, the
 // left arrow in the decreasing one.
 class CSpinMirror : public CControlMirror {

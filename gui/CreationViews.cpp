@@ -27,7 +27,6 @@ CResinView::CResinView(CResinDialog& form, QWidget* parent) : CFormView(form, pa
     AddFieldRow(identity, 0, form.nameLabel, MakeTextField(form.NameField(), "nameField"));
     AddFieldRow(identity, 1, form.userLabel, MakeTextField(form.UserField(), "userField"));
     AddFieldRow(identity, 2, form.dateLabel, MakeTextField(form.DateField(), "dateField"));
-    identity->setContentsMargins(11, 0, 11, 0);
     layout->addLayout(identity);
 
     QGroupBox* properties = MakeGroup(form.propertiesGroup);
@@ -38,6 +37,7 @@ CResinView::CResinView(CResinDialog& form, QWidget* parent) : CFormView(form, pa
     AddFieldRow(grid, 2, form.alphaLabel, MakeNumberField(form.AlphaField(), "alphaField"),
                 &form.alphaUnit);
     layout->addWidget(properties);
+    IndentLikeGroup(identity, properties);
 
     layout->addLayout(
         MakeButtonRow({MakeButton(form.createButton, [&form] { form.PressCreate(); }),
@@ -50,7 +50,6 @@ CFibreView::CFibreView(CFibreDialog& form, QWidget* parent) : CFormView(form, pa
     AddFieldRow(identity, 0, form.nameLabel, MakeTextField(form.NameField(), "nameField"));
     AddFieldRow(identity, 1, form.userLabel, MakeTextField(form.UserField(), "userField"));
     AddFieldRow(identity, 2, form.dateLabel, MakeTextField(form.DateField(), "dateField"));
-    identity->setContentsMargins(11, 0, 11, 0);
     layout->addLayout(identity);
 
     QGroupBox* properties = MakeGroup(form.propertiesGroup);
@@ -73,6 +72,7 @@ CFibreView::CFibreView(CFibreDialog& form, QWidget* parent) : CFormView(form, pa
     AddFieldRow(grid, 7, form.densityLabel, MakeNumberField(form.DensityField(), "densityField"),
                 &form.densityUnit);
     layout->addWidget(properties);
+    IndentLikeGroup(identity, properties);
 
     layout->addLayout(
         MakeButtonRow({MakeButton(form.createButton, [&form] { form.PressCreate(); }),

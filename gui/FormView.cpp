@@ -128,6 +128,13 @@ void CFormView::AddFieldRow(QGridLayout* grid, int row, const CLabel& label, QWi
     }
 }
 
+void CFormView::IndentLikeGroup(QGridLayout* grid, QGroupBox* group) {
+    group->ensurePolished();
+    const int left = group->contentsMargins().left() + group->layout()->contentsMargins().left();
+    const int right = group->contentsMargins().right() + group->layout()->contentsMargins().right();
+    grid->setContentsMargins(left, 0, right, 0);
+}
+
 QHBoxLayout* CFormView::MakeButtonRow(std::initializer_list<QPushButton*> buttons) {
     auto* row = new QHBoxLayout;
     row->addStretch(1);

@@ -58,6 +58,9 @@ protected:
     // "label  field  unit" as one row of a grid; the unit may be absent.
     void AddFieldRow(QGridLayout* grid, int row, const CLabel& label, QWidget* field,
                      const CLabel* unit = nullptr);
+    // Indents a grid outside any group as far as the contents of the group, so that its fields
+    // line up with the group's.
+    static void IndentLikeGroup(QGridLayout* grid, QGroupBox* group);
     // The form's buttons, right-aligned at the bottom.
     QHBoxLayout* MakeButtonRow(std::initializer_list<QPushButton*> buttons);
 

@@ -111,6 +111,7 @@ QWidget* CMainDialogView::MakeCaseGroup() {
 
 QWidget* CMainDialogView::MakeMaterialGroup() {
     QGroupBox* group = MakeGroup(form_.materialGroup);
+    group->setObjectName("materialGroup");
     QGridLayout* grid = MakeFieldGrid(group);
     AddFieldRow(grid, 0, form_.resinLabel,
                 MakeList(
@@ -172,10 +173,7 @@ QWidget* CMainDialogView::MakeMicromechanicalGroup() {
 // every field of the form starts in one column.
 QLayout* CMainDialogView::MakeInputRows() {
     auto* grid = MakeFieldGrid(nullptr);
-    QGroupBox probe;
-    probe.setLayout(new QVBoxLayout);
-    const QMargins margins = probe.contentsMargins() + probe.layout()->contentsMargins();
-    grid->setContentsMargins(margins.left(), 0, margins.right(), 0);
+    IndentLikeGroup(grid, findChild<QGroupBox*>("materialGroup"));
     AddFieldRow(grid, 0, form_.fibreVolumeLabel,
                 MakeNumberField(form_.FibreVolumeField(), "fibreVolumeField"),
                 &form_.fibreVolumeUnit);

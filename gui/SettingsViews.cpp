@@ -14,18 +14,6 @@ namespace {
 
 constexpr int kSliderWidth = 220;
 
-// A label showing a slider's position, kept current as the thumb moves.
-QLabel* MakeReadout(QSlider* slider) {
-    auto* readout = new QLabel(slider->parentWidget());
-    readout->setMinimumWidth(readout->fontMetrics().horizontalAdvance("100") + 4);
-    readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    const auto show = [readout](int value) { readout->setNum(value); };
-    QObject::connect(slider, &QSlider::valueChanged, readout, show);
-    QObject::connect(slider, &QSlider::rangeChanged, readout,
-                     [readout, slider] { readout->setNum(slider->value()); });
-    return readout;
-}
-
 }  // namespace
 
 CConfigurationView::CConfigurationView(CConfigurationDialog& form, QWidget* parent)
@@ -35,6 +23,7 @@ CConfigurationView::CConfigurationView(CConfigurationDialog& form, QWidget* pare
     auto* gauss = new QGridLayout;
     AddSliderRow(gauss, 0, form_.gaussPointsLabel, form_.GaussPointsSlider(), "gaussPointsSlider");
     layout->addLayout(gauss);
+    QGroupBox* firstGroup = nullptr;
 
     const auto addGroup = [&](const CLabel& caption, const CLabel& label, CSlider& slider,
                               const char* name) {
@@ -42,6 +31,7 @@ CConfigurationView::CConfigurationView(CConfigurationDialog& form, QWidget* pare
         auto* grid = new QGridLayout(group);
         AddSliderRow(grid, 0, label, slider, name);
         layout->addWidget(group);
+        firstGroup = firstGroup ? firstGroup : group;
     };
     addGroup(form_.warpGroup, form_.warpUndulationLabel, form_.WarpUndulationSlider(),
              "warpUndulationSlider");
@@ -51,6 +41,8 @@ CConfigurationView::CConfigurationView(CConfigurationDialog& form, QWidget* pare
              "fibreHeightSlider");
     addGroup(form_.fibreWidthGroup, form_.fibreWidthLabel, form_.FibreWidthSlider(),
              "fibreWidthSlider");
+
+    IndentLikeGroup(gauss, firstGroup);
 
     QGroupBox* accuracy = MakeGroup(form_.accuracyGroup);
     auto* accuracyRow = new QHBoxLayout(accuracy);
@@ -83,7 +75,11 @@ void CConfigurationView::AddSliderRow(QGridLayout* grid, int row, const CLabel& 
     QSlider* widget = MakeSlider(slider, name);
     grid->addWidget(labelWidget, row, 0);
     grid->addWidget(widget, row, 1);
-    grid->addWidget(MakeReadout(widget), row, 2);
+    auto* readout = new QLabel(this);
+    readout->setMinimumWidth(readout->fontMetrics().horizontalAdvance("100") + 4);
+    readout->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    Bind<CSliderReadoutMirror>(slider, readout);
+    grid->addWidget(readout, row, 2);
     grid->setColumnStretch(1, 1);
 }
 
