@@ -12,7 +12,8 @@
 
 namespace {
 
-// Six significant digits with sign and exponent fit in this width.
+// Six significant digits with sign and exponent fit in this width. The values take the focus
+// only when clicked (to copy them), so the form opens with the focus on its output button.
 constexpr int kValueWidth = 100;
 
 std::string ValueFieldName(std::size_t field) {
@@ -40,6 +41,7 @@ CResultTableView<Record>::CResultTableView(CResultTableForm<Record>& form, QWidg
         QLineEdit* value = MakeNumberField(form.ValueField(i), ValueFieldName(i).c_str());
         value->setMinimumWidth(kValueWidth);
         value->setAlignment(Qt::AlignRight);
+        value->setFocusPolicy(Qt::ClickFocus);
         grid->addWidget(MakeLabel(form.RowLabel(i)), row, 0);
         grid->addWidget(MakeLabel(form.RowUnit(i)), row, 1);
         grid->addWidget(value, row, 2);
@@ -87,6 +89,7 @@ QLineEdit* CResultsABDView::MakeValueField(std::size_t field) {
     QLineEdit* value = MakeNumberField(form_.ValueField(field), ValueFieldName(field).c_str());
     value->setMinimumWidth(kValueWidth);
     value->setMaximumWidth(kValueWidth + 20);
+    value->setFocusPolicy(Qt::ClickFocus);
     if (CResultsABDDialog::IsRightAligned(field)) {
         value->setAlignment(Qt::AlignRight);
     }

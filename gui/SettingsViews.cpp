@@ -130,5 +130,6 @@ CAboutView::CAboutView(CAboutDialog& form, QWidget* parent) : CFormView(form, pa
     layout->addWidget(version);
     layout->addSpacing(12);
     layout->addLayout(MakeButtonRow({MakeButton(form.OkButton(), [&form] { form.PressOK(); })}));
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->setContentsMargins(24, 18, 24, 12);
+    setMinimumWidth(280);
 }

@@ -6,6 +6,8 @@
 // Usage: corvel-screenshots OUTPUT_DIRECTORY
 #include <QApplication>
 #include <QDir>
+#include <QPainter>
+#include <QPixmap>
 #include <QTemporaryDir>
 #include <cctype>
 #include <cstdio>
@@ -65,11 +67,27 @@ protected:
     }
 
 private:
+    // The offscreen platform draws no window frame, so the picture gets a plain title bar with
+    // the form's caption.
     void Shoot(CFormView& view, const std::string& fileName) {
         view.adjustSize();
         QApplication::processEvents();
+        const QPixmap contents = view.grab();
+        const int titleHeight = view.fontMetrics().height() + 10;
+        QPixmap picture(contents.width(), contents.height() + titleHeight);
+        picture.fill(view.palette().color(QPalette::Window));
+        QPainter painter(&picture);
+        painter.fillRect(0, 0, picture.width(), titleHeight, view.palette().color(QPalette::Dark));
+        painter.setPen(view.palette().color(QPalette::BrightText));
+        QFont bold = view.font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.drawText(QRect(0, 0, picture.width(), titleHeight), Qt::AlignCenter,
+                         view.windowTitle());
+        painter.drawPixmap(0, titleHeight, contents);
+        painter.end();
         const QString path = output_.filePath(QString::fromStdString(fileName));
-        if (!view.grab().save(path)) {
+        if (!picture.save(path)) {
             std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
             ++failures_;
         } else {
