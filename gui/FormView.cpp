@@ -34,6 +34,11 @@ void CFormView::RunCommand(const ViewCommand& command) {
         return;
     }
     Refresh();
+    // Controls shown or hidden move the others now, not at the next turn of the event loop, so
+    // the widgets are where they are drawn before the next event arrives.
+    if (layout() != nullptr) {
+        layout()->activate();
+    }
     FocusFailedField();
 }
 

@@ -14,6 +14,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
+#include "WeavePreview.h"
+
 namespace {
 
 // The main form's one keyboard shortcut, Ctrl+C for the configuration, wins over the copy of a
@@ -145,6 +147,10 @@ QWidget* CMainDialogView::MakeWeaveGroup() {
     AddFieldRow(grid, 0, form_.weaveLabel,
                 MakeList(
                     form_.WeaveList(), [] {}, "weaveList"));
+    auto* preview = new CWeavePreview(group);
+    Bind<CWeavePreviewMirror>(form_.WeaveList(), preview);
+    grid->addWidget(preview, 0, 4, 4, 1, Qt::AlignRight | Qt::AlignVCenter);
+    grid->setColumnMinimumWidth(3, 16);
     AddFieldRow(grid, 1, form_.warpCountLabel,
                 MakeNumberField(form_.WarpCountField(), "warpCountField"), &form_.warpCountUnit);
     AddFieldRow(grid, 2, form_.fillCountLabel,

@@ -16,6 +16,7 @@
 #include "MainDialog.h"
 #include "RecordingQtWindowSystem.h"
 #include "ResultRecords.h"
+#include "WeavePreview.h"
 
 class MainFormViewTest : public QObject {
     Q_OBJECT
@@ -132,8 +133,14 @@ void MainFormViewTest::caseButtonsSwapFabricAndMicromechanicalControlsInOnePlace
         QVERIFY(warpAngle->isVisible() && modelType->isVisible() && volume->isVisible());
         QVERIFY(!average->isEnabled());
 
+        auto* preview = dynamic_cast<CWeavePreview*>(user::Find<QWidget>(view, "weavePreview"));
+        QVERIFY(preview != nullptr && preview->isVisible());
+        user::Choose(view, "weaveList", "Twill 2x1");
+        QVERIFY(preview->Weave() != nullptr);
+        QCOMPARE(preview->Weave()->Cols(), 6);
+
         QTest::mouseClick(user::Find<QPushButton>(view, "randomMatCase"), Qt::LeftButton);
-        QVERIFY(!weave->isVisible() && micromechanical->isVisible());
+        QVERIFY(!weave->isVisible() && micromechanical->isVisible() && !preview->isVisible());
         QVERIFY(!warpAngle->isVisible() && !modelType->isVisible() && volume->isVisible());
         QVERIFY(!average->isVisible());
         QVERIFY(format3D->isChecked() && !format3D->isEnabled() && !formatABD->isEnabled());
@@ -147,7 +154,8 @@ void MainFormViewTest::caseButtonsSwapFabricAndMicromechanicalControlsInOnePlace
         QTest::mouseClick(user::Find<QPushButton>(view, "fabricCase"), Qt::LeftButton);
         QVERIFY(weave->isVisible() && !micromechanical->isVisible());
         QVERIFY(formatABD->isEnabled() && !average->isEnabled() && average->isChecked());
-        QTest::mouseClick(formatABD, Qt::LeftButton);
+        // On the button's circle: a radio button takes clicks on its circle and caption only.
+        QTest::mouseClick(formatABD, Qt::LeftButton, {}, QPoint(8, formatABD->height() / 2));
         QVERIFY(formatABD->isChecked() && !format3D->isChecked() && average->isEnabled());
     });
 }
