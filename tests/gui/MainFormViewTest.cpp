@@ -27,6 +27,7 @@ private slots:
 
     void udCalculationFromListsToReport();
     void caseButtonsSwapFabricAndMicromechanicalControlsInOnePlace();
+    void fabricABDResultsReadAsTheirRelationWithRightAlignedMatrices();
     void refusedVolumeFractionsShowTheirMessagesAndCalculateNothing();
     void ctrlCOpensConfigurationEvenFromAnEditFieldAndOkStoresSliders();
     void displayOptionsSpinStepsByDecadesAndCancelDiscards();
@@ -158,6 +159,61 @@ void MainFormViewTest::caseButtonsSwapFabricAndMicromechanicalControlsInOnePlace
         QTest::mouseClick(formatABD, Qt::LeftButton, {}, QPoint(8, formatABD->height() / 2));
         QVERIFY(formatABD->isChecked() && !format3D->isChecked() && average->isEnabled());
     });
+}
+
+// {NT; MT} = [A B; . D] {e; k}: the thermal resultants left of "=", A and B side by side with D
+// under B, the strains and curvatures on the right; "Return" writes nothing.
+void MainFormViewTest::fabricABDResultsReadAsTheirRelationWithRightAlignedMatrices() {
+    using F = FabricABDResults;
+    const auto checkLayout = [&](CFormView& results) {
+        QCOMPARE(results.windowTitle(), QString("ABD RESULTS"));
+        const auto field = [&](int index) {
+            return user::Find<QLineEdit>(results, ("value" + std::to_string(index)).c_str());
+        };
+        const auto at = [&](int index) { return field(index)->mapTo(&results, QPoint(0, 0)); };
+        QLabel* equals = nullptr;
+        for (QLabel* label : results.findChildren<QLabel*>()) {
+            equals = label->text() == "=" ? label : equals;
+        }
+        QVERIFY(equals != nullptr);
+        const int equalsX = equals->mapTo(&results, QPoint(0, 0)).x();
+        QVERIFY(at(F::NTx).x() < equalsX && equalsX < at(F::A11).x());
+        QVERIFY(at(F::MTx).y() > at(F::NTxy).y());
+        QVERIFY(at(F::A11).x() < at(F::A12).x() && at(F::A12).x() < at(F::A16).x());
+        QCOMPARE(at(F::A22).x(), at(F::A12).x());
+        QVERIFY(at(F::A66).y() > at(F::A22).y());
+        QVERIFY(at(F::B11).x() > at(F::A16).x());
+        QCOMPARE(at(F::D11).x(), at(F::B11).x());
+        QVERIFY(at(F::D11).y() > at(F::B66).y());
+        QVERIFY(at(F::EpsilonX).x() > at(F::B16).x());
+        QVERIFY(at(F::KappaX).y() > at(F::EpsilonXY).y());
+        for (int index : {int(F::A11), int(F::B26), int(F::D66), int(F::D26OverD22)}) {
+            QVERIFY(field(index)->alignment() & Qt::AlignRight);
+        }
+        for (int index : {int(F::NTx), int(F::MTxy), int(F::EpsilonY), int(F::KappaXY)}) {
+            QVERIFY(!(field(index)->alignment() & Qt::AlignRight));
+        }
+        QVERIFY(field(F::A11)->text().toDouble() > 0.0);
+        user::Click(results, "Return");
+    };
+    RunMainForm(
+        [&](CFormView& view) {
+            user::Choose(view, "weaveList", "Plain");
+            user::Type(view, "fibreVolumeField", "55");
+            user::Type(view, "warpCountField", "1200");
+            user::Type(view, "fillCountField", "1150.5");
+            user::Type(view, "arealDensityField", "0.2");
+            user::Type(view, "fillAngleField", "90");
+            for (QRadioButton* button : view.findChildren<QRadioButton*>()) {
+                if (button->text() == "ABD Properties") {
+                    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+                }
+            }
+            user::Click(view, "Calculate");
+        },
+        {checkLayout});
+    QVERIFY(windowSystem_->messages.empty());
+    QVERIFY(!QFile::exists("results_ABD.dat"));
 }
 
 // A text that is not a number stops the calculation at the field, which takes the focus; a
