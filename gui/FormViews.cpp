@@ -10,7 +10,8 @@
 
 namespace {
 
-// The view of the first class in Views... that the form is an instance of.
+// Tries the <form class, view class> pairs in turn and builds the view of the first form class
+// that the form is an instance of.
 template <typename Form, typename View, typename... Rest>
 std::unique_ptr<CFormView> ViewOf(CForm& form, QWidget* parent) {
     if (auto* typed = dynamic_cast<Form*>(&form)) {
