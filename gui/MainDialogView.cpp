@@ -16,20 +16,19 @@
 
 #include "WeavePreview.h"
 
-namespace {
-
-// The main form's one keyboard shortcut, Ctrl+C for the configuration, wins over the copy of a
-// focused edit field: the field is told to let the shortcut through.
+// The menu's keyboard shortcuts (Ctrl+C for the configuration) win over the same keys in a
+// focused edit field (Ctrl+C is its copy): the field is told to let them through.
 class CShortcutPassage : public QObject {
 public:
-    CShortcutPassage(QKeySequence shortcut, QObject* parent)
-        : QObject(parent), shortcut_(std::move(shortcut)) {}
+    explicit CShortcutPassage(QObject* parent) : QObject(parent) {}
+
+    void Add(const QKeySequence& shortcut) { shortcuts_.push_back(shortcut); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() == QEvent::ShortcutOverride) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (QKeySequence(key->keyCombination()) == shortcut_) {
+            if (shortcuts_.contains(QKeySequence(key->keyCombination()))) {
                 event->ignore();
                 return true;
             }
@@ -38,8 +37,10 @@ protected:
     }
 
 private:
-    QKeySequence shortcut_;
+    QList<QKeySequence> shortcuts_;
 };
+
+namespace {
 
 // The label column of every field grid has this width, so that fields line up across groups.
 constexpr int kLabelColumnWidth = 210;
@@ -55,8 +56,9 @@ QGridLayout* MakeFieldGrid(QWidget* parent) {
 
 CMainDialogView::CMainDialogView(CMainDialog& form, QWidget* parent)
     : CFormView(form, parent), form_(form) {
+    auto* passage = new CShortcutPassage(this);
     auto* layout = new QVBoxLayout(this);
-    layout->setMenuBar(MakeMenuBar());
+    layout->setMenuBar(MakeMenuBar(*passage));
     layout->addWidget(MakeCaseGroup());
     layout->addWidget(MakeMaterialGroup());
     layout->addWidget(MakeModelPlace());
@@ -67,13 +69,12 @@ CMainDialogView::CMainDialogView(CMainDialog& form, QWidget* parent)
         MakeButtonRow({MakeButton(form_.calculateButton, [this] { form_.Calculate(); }),
                        MakeButton(form_.exitButton, [this] { form_.Exit(); })}));
 
-    auto* passage = new CShortcutPassage(QKeySequence(Qt::CTRL | Qt::Key_C), this);
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {
         edit->installEventFilter(passage);
     }
 }
 
-QMenuBar* CMainDialogView::MakeMenuBar() {
+QMenuBar* CMainDialogView::MakeMenuBar(CShortcutPassage& passage) {
     auto* menuBar = new QMenuBar(this);
     QMenu* menu = nullptr;
     for (const MenuItem& item : CMainDialog::Menu()) {
@@ -84,6 +85,7 @@ QMenuBar* CMainDialogView::MakeMenuBar() {
         QAction* action = menu->addAction(QString::fromUtf8(item.item));
         if (*item.shortcut != '\0') {
             action->setShortcut(QKeySequence(QString::fromUtf8(item.shortcut)));
+            passage.Add(action->shortcut());
             addAction(action);
         }
         connect(action, &QAction::triggered, this,

@@ -3,6 +3,7 @@
 #include "FormView.h"
 #include "MainDialog.h"
 
+class CShortcutPassage;
 class QMenuBar;
 
 // The "Plycalc" main form: the menu bar, then the groups top to bottom (case, materials, the
@@ -14,7 +15,8 @@ public:
     CMainDialogView(CMainDialog& form, QWidget* parent);
 
 private:
-    QMenuBar* MakeMenuBar();
+    // The menus of the form; their shortcuts are handed to the passage.
+    QMenuBar* MakeMenuBar(CShortcutPassage& passage);
     QWidget* MakeCaseGroup();
     QWidget* MakeMaterialGroup();
     QWidget* MakeModelPlace();
