@@ -5,7 +5,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_EXTRA ?=
 
-.PHONY: all deps configure build test run asan format clean
+.PHONY: all deps configure build test run screenshots asan format clean
 
 all: build
 
@@ -21,9 +21,23 @@ build: configure
 test: build
 	@ctest --test-dir $(BUILD_DIR) --output-on-failure -j $(JOBS)
 
+# Without a display the desktop program cannot open; corvel-cli then shows one calculation of each
+# case instead.
+CLI = $(BUILD_DIR)/app/corvel-cli
 run: build
-	@$(BUILD_DIR)/app/corvel-cli ud --resin "ACG LTM 10" --fibre "E-Glass" --vf 60 \
-		--elastic CCA --thermal CCA
+	@if [ -n "$$DISPLAY$$WAYLAND_DISPLAY" ] && [ -x $(BUILD_DIR)/app/Corvel ]; then \
+		$(BUILD_DIR)/app/Corvel; \
+	else \
+		echo "No display (DISPLAY and WAYLAND_DISPLAY are unset, or Qt 6 is missing): running corvel-cli on an example of each case instead."; \
+		$(CLI) ud --resin "ACG LTM 10" --fibre "E-Glass" --vf 60 --elastic CCA --thermal CCA && \
+		$(CLI) mat --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 && \
+		$(CLI) fabric --resin "Hexcel RTM6" --fibre "Tenax HTA" --weave "Satin 5H" --vf 55 \
+			--warp-count 1200 --fill-count 1150.5 --density 0.2 --warp-angle 0 --fill-angle 90; \
+	fi
+
+# Every form rendered offscreen to docs/screenshots/.
+screenshots: build
+	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/corvel-screenshots docs/screenshots
 
 # The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
 asan:

@@ -1,0 +1,152 @@
+// corvel-screenshots: renders every form of the desktop program to PNG files, as a user would
+// meet them: the main form in the fabric and UD cases, the four result forms on real
+// calculations, the settings forms, About and the two creation forms. Runs on any Qt platform,
+// the offscreen one included; reads and writes no user file and no report.
+//
+// Usage: corvel-screenshots OUTPUT_DIRECTORY
+#include <QApplication>
+#include <QDir>
+#include <QPainter>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <cctype>
+#include <cstdio>
+#include <string>
+
+#include "FormView.h"
+#include "MainDialog.h"
+#include "QtWindowSystem.h"
+
+namespace {
+
+// The file name of a form's picture: its title in lower case, words joined by '-'.
+std::string FileNameOf(const std::string& title) {
+    std::string name;
+    for (char c : title) {
+        if (std::isalnum(static_cast<unsigned char>(c))) {
+            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (!name.empty() && name.back() != '-') {
+            name += '-';
+        }
+    }
+    while (!name.empty() && name.back() == '-') {
+        name.pop_back();
+    }
+    return name + ".png";
+}
+
+void SelectEntry(CListControl& list, const std::string& text) {
+    for (int i = 0; i < list.Count(); ++i) {
+        if (list.Text(i) == text) {
+            list.Select(i);
+        }
+    }
+}
+
+// A window system that photographs every form it opens. The main form takes the tour of the
+// other forms; every other form is photographed and closed.
+class CScreenshotWindowSystem : public CQtWindowSystem {
+public:
+    explicit CScreenshotWindowSystem(QDir output) : output_(std::move(output)) {}
+
+    int Failures() const { return failures_; }
+
+    MessageAnswer ShowMessage(const Message& message) override {
+        std::fprintf(stderr, "message: %s\n", message.text.c_str());
+        return MessageAnswer::No;
+    }
+
+protected:
+    void FormShown(CFormView& view) override {
+        if (auto* main = dynamic_cast<CMainDialog*>(&view.Form())) {
+            TourMainForm(view, *main);
+        } else {
+            Shoot(view, FileNameOf(view.Form().Title()));
+        }
+        view.reject();
+    }
+
+private:
+    // The offscreen platform draws no window frame, so the picture gets a plain title bar with
+    // the form's caption.
+    void Shoot(CFormView& view, const std::string& fileName) {
+        view.adjustSize();
+        QApplication::processEvents();
+        const QPixmap contents = view.grab();
+        const int titleHeight = view.fontMetrics().height() + 10;
+        QPixmap picture(contents.width(), contents.height() + titleHeight);
+        picture.fill(view.palette().color(QPalette::Window));
+        QPainter painter(&picture);
+        painter.fillRect(0, 0, picture.width(), titleHeight, view.palette().color(QPalette::Dark));
+        painter.setPen(view.palette().color(QPalette::BrightText));
+        QFont bold = view.font();
+        bold.setBold(true);
+        painter.setFont(bold);
+        painter.drawText(QRect(0, 0, picture.width(), titleHeight), Qt::AlignCenter,
+                         view.windowTitle());
+        painter.drawPixmap(0, titleHeight, contents);
+        painter.end();
+        const QString path = output_.filePath(QString::fromStdString(fileName));
+        if (!picture.save(path)) {
+            std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+            ++failures_;
+        } else {
+            std::printf("%s\n", qPrintable(path));
+        }
+    }
+
+    void TourMainForm(CFormView& view, CMainDialog& main) {
+        Shoot(view, "plycalc-fabric.png");
+        view.RunCommand([&] { main.OpenAbout(); });
+        view.RunCommand([&] { main.OpenConfiguration(); });
+        view.RunCommand([&] { main.OpenDisplayOptions(); });
+        view.RunCommand([&] { main.CreateResin(); });
+        view.RunCommand([&] { main.CreateFibre(); });
+
+        // A woven fabric of carbon in epoxy, as 3D constants and as a laminate.
+        SelectEntry(main.ResinList(), "Hexcel RTM6");
+        SelectEntry(main.FibreList(), "Tenax HTA");
+        SelectEntry(main.WeaveList(), "Satin  5H");
+        main.FibreVolumeField().SetText("55");
+        main.WarpCountField().SetText("1200");
+        main.FillCountField().SetText("1150.5");
+        main.ArealDensityField().SetText("0.2");
+        main.WarpAngleField().SetText("0");
+        main.FillAngleField().SetText("90");
+        view.RunCommand([&] { main.Calculate(); });
+        view.RunCommand([&] { main.ChooseABDProperties(); });
+        Shoot(view, "plycalc-fabric-abd.png");
+        view.RunCommand([&] { main.Calculate(); });
+
+        // The same materials as a random mat and as a UD ply.
+        view.RunCommand([&] { main.ChooseRandomMatCase(); });
+        view.RunCommand([&] { main.Calculate(); });
+        view.RunCommand([&] { main.ChooseUDCase(); });
+        Shoot(view, "plycalc-ud.png");
+        view.RunCommand([&] { main.Calculate(); });
+    }
+
+    QDir output_;
+    int failures_ = 0;
+};
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QApplication application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: corvel-screenshots OUTPUT_DIRECTORY\n");
+        return 2;
+    }
+    QDir output(QString::fromLocal8Bit(argv[1]));
+    if (!output.mkpath(".")) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 1;
+    }
+    // No user materials: the pictures show the built-in catalogue only.
+    QTemporaryDir scratch;
+    CScreenshotWindowSystem windowSystem(output);
+    CMainDialog main(windowSystem, scratch.filePath("userData.dat").toStdString());
+    windowSystem.RunModal(main);
+    return windowSystem.Failures() == 0 ? 0 : 1;
+}

@@ -1,0 +1,213 @@
+#include "ControlMirrors.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalBlocker>
+#include <QSlider>
+#include <QToolButton>
+
+namespace {
+
+QString ToQt(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// A widget hides and greys out as its control does. isHidden() is the widget's own flag, which
+// does not depend on whether the window is shown yet.
+void MirrorFlags(const CControl& control, QWidget* widget) {
+    if (widget->isHidden() == control.IsVisible()) {
+        widget->setVisible(control.IsVisible());
+    }
+    widget->setEnabled(control.IsEnabled());
+}
+
+}  // namespace
+
+void CLabelMirror::Refresh() {
+    widget_->setText(ToQt(label_.Text()));
+    MirrorFlags(label_, widget_);
+}
+
+QWidget* CLabelMirror::Widget() const {
+    return widget_;
+}
+
+void CGroupMirror::Refresh() {
+    widget_->setTitle(ToQt(caption_.Text()));
+    MirrorFlags(caption_, widget_);
+}
+
+QWidget* CGroupMirror::Widget() const {
+    return widget_;
+}
+
+CButtonMirror::CButtonMirror(const CButton& button, QAbstractButton* widget, ViewCommand clicked)
+    : button_(button), widget_(widget) {
+    QObject::connect(widget_, &QAbstractButton::clicked, widget_,
+                     [clicked = std::move(clicked)] { clicked(); });
+}
+
+void CButtonMirror::Refresh() {
+    widget_->setText(ToQt(button_.Caption()));
+    MirrorFlags(button_, widget_);
+}
+
+QWidget* CButtonMirror::Widget() const {
+    return widget_;
+}
+
+CListMirror::CListMirror(CListControl& list, QComboBox* widget, ViewCommand closedUp)
+    : list_(list), widget_(widget) {
+    QObject::connect(widget_, &QComboBox::activated, widget_,
+                     [this, closedUp = std::move(closedUp)](int index) {
+                         list_.Select(index);
+                         closedUp();
+                     });
+}
+
+// The entries are rewritten only when they differ, so an open pop-up is not disturbed.
+void CListMirror::Refresh() {
+    const QSignalBlocker blocker(widget_);
+    bool same = widget_->count() == list_.Count();
+    for (int i = 0; same && i < list_.Count(); ++i) {
+        same = widget_->itemText(i) == ToQt(list_.Text(i));
+    }
+    if (!same) {
+        widget_->clear();
+        for (int i = 0; i < list_.Count(); ++i) {
+            widget_->addItem(ToQt(list_.Text(i)));
+        }
+    }
+    widget_->setCurrentIndex(list_.Selection());
+    MirrorFlags(list_, widget_);
+}
+
+QWidget* CListMirror::Widget() const {
+    return widget_;
+}
+
+CNumberFieldMirror::CNumberFieldMirror(CNumberField& field, QLineEdit* widget)
+    : field_(field), widget_(widget), typeable_(true) {
+    QObject::connect(widget_, &QLineEdit::textEdited, widget_,
+                     [&field](const QString& text) { field.SetText(text.toStdString()); });
+}
+
+CNumberFieldMirror::CNumberFieldMirror(const CNumberField& field, QLineEdit* widget)
+    : field_(field), widget_(widget), typeable_(false) {}
+
+// Setting the same text again would move the cursor to the end while the user types.
+void CNumberFieldMirror::Refresh() {
+    const QString text = ToQt(field_.Text());
+    if (widget_->text() != text) {
+        widget_->setText(text);
+        widget_->setCursorPosition(0);
+    }
+    widget_->setReadOnly(field_.IsReadOnly() || !typeable_);
+    MirrorFlags(field_, widget_);
+}
+
+QWidget* CNumberFieldMirror::Widget() const {
+    return widget_;
+}
+
+CTextFieldMirror::CTextFieldMirror(CTextField& field, QLineEdit* widget)
+    : field_(field), widget_(widget) {
+    QObject::connect(widget_, &QLineEdit::textEdited, widget_,
+                     [this](const QString& text) { field_.SetText(text.toStdString()); });
+}
+
+void CTextFieldMirror::Refresh() {
+    const QString text = ToQt(field_.Text());
+    if (widget_->text() != text) {
+        widget_->setText(text);
+    }
+    MirrorFlags(field_, widget_);
+}
+
+QWidget* CTextFieldMirror::Widget() const {
+    return widget_;
+}
+
+// The buttons are not auto-exclusive: Qt would otherwise keep its own idea of which one is
+// checked, and a group with nothing selected could not be shown.
+CRadioMirror::CRadioMirror(CRadioGroup& group, std::vector<QAbstractButton*> buttons,
+                           std::vector<ViewCommand> clicked)
+    : group_(group), buttons_(std::move(buttons)) {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        QAbstractButton* button = buttons_[i];
+        button->setCheckable(true);
+        button->setAutoExclusive(false);
+        QObject::connect(button, &QAbstractButton::clicked, button,
+                         [command = clicked.at(i)] { command(); });
+    }
+}
+
+void CRadioMirror::Refresh() {
+    for (std::size_t i = 0; i < buttons_.size(); ++i) {
+        QAbstractButton* button = buttons_[i];
+        const QSignalBlocker blocker(button);
+        button->setText(ToQt(group_.Caption(static_cast<int>(i))));
+        button->setChecked(static_cast<int>(i) == group_.Selection());
+        MirrorFlags(group_, button);
+    }
+}
+
+QWidget* CRadioMirror::Widget() const {
+    return buttons_.empty() ? nullptr : buttons_.front();
+}
+
+CSliderMirror::CSliderMirror(CSlider& slider, QSlider* widget, ViewCommand moved)
+    : slider_(slider), widget_(widget) {
+    QObject::connect(widget_, &QSlider::valueChanged, widget_,
+                     [this, moved = std::move(moved)](int position) {
+                         slider_.SetPosition(position);
+                         moved();
+                     });
+}
+
+void CSliderMirror::Refresh() {
+    const QSignalBlocker blocker(widget_);
+    widget_->setRange(slider_.Minimum(), slider_.Maximum());
+    widget_->setTickInterval(slider_.TickStep());
+    widget_->setPageStep(slider_.TickStep());
+    widget_->setValue(slider_.Position());
+    MirrorFlags(slider_, widget_);
+}
+
+QWidget* CSliderMirror::Widget() const {
+    return widget_;
+}
+
+void CSliderReadoutMirror::Refresh() {
+    widget_->setNum(slider_.Position());
+    MirrorFlags(slider_, widget_);
+}
+
+QWidget* CSliderReadoutMirror::Widget() const {
+    return widget_;
+}
+
+CSpinMirror::CSpinMirror(const CSpinButton& spin, QToolButton* decrease, QToolButton* increase,
+                         std::function<void(SpinDirection)> stepped)
+    : spin_(spin), decrease_(decrease), increase_(increase) {
+    decrease_->setArrowType(Qt::LeftArrow);
+    increase_->setArrowType(Qt::RightArrow);
+    decrease_->setAutoRepeat(true);
+    increase_->setAutoRepeat(true);
+    QObject::connect(decrease_, &QToolButton::clicked, decrease_,
+                     [stepped] { stepped(SpinDirection::Decreasing); });
+    QObject::connect(increase_, &QToolButton::clicked, increase_,
+                     [stepped] { stepped(SpinDirection::Increasing); });
+}
+
+void CSpinMirror::Refresh() {
+    MirrorFlags(spin_, decrease_);
+    MirrorFlags(spin_, increase_);
+}
+
+QWidget* CSpinMirror::Widget() const {
+    return increase_;
+}

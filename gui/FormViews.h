@@ -1,0 +1,11 @@
+#pragma once
+
+#include <memory>
+
+class CForm;
+class CFormView;
+class QWidget;
+
+// The Qt view of a form, chosen by the form's class: the main form, the four result forms, the
+// configuration, display-options and About forms, and the resin and fibre creation forms.
+std::unique_ptr<CFormView> MakeFormView(CForm& form, QWidget* parent);

@@ -1,0 +1,58 @@
+#include "QtWindowSystem.h"
+
+#include <QMessageBox>
+#include <QTimer>
+
+#include "FormView.h"
+#include "FormViews.h"
+
+namespace {
+
+QMessageBox::Icon ToQt(MessageIcon icon) {
+    switch (icon) {
+        case MessageIcon::Information:
+            return QMessageBox::Information;
+        case MessageIcon::Exclamation:
+            return QMessageBox::Warning;
+        case MessageIcon::Question:
+            return QMessageBox::Question;
+        case MessageIcon::None:
+            break;
+    }
+    return QMessageBox::NoIcon;
+}
+
+}  // namespace
+
+MessageAnswer CQtWindowSystem::ShowMessage(const Message& message) {
+    const bool question = message.buttons == MessageButtons::YesNo;
+    QMessageBox box(ToQt(message.icon), QString::fromStdString(message.caption),
+                    QString::fromStdString(message.text),
+                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, ActiveView());
+    const int pressed = box.exec();
+    if (!question) {
+        return MessageAnswer::Ok;
+    }
+    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+}
+
+FormResult CQtWindowSystem::RunModal(CForm& form) {
+    std::unique_ptr<CFormView> view = MakeFormView(form, ActiveView());
+    form.BeginModal();
+    view->Refresh();
+    openViews_.push_back(view.get());
+    QTimer::singleShot(0, view.get(), [this, shown = view.get()] { FormShown(*shown); });
+    view->exec();
+    openViews_.pop_back();
+    // The modal loop can also end without the form (the application quitting).
+    if (form.IsOpen()) {
+        form.PressCancel();
+    }
+    return form.Result();
+}
+
+void CQtWindowSystem::FormShown(CFormView&) {}
+
+QWidget* CQtWindowSystem::ActiveView() const {
+    return openViews_.empty() ? nullptr : openViews_.back();
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <vector>
+
+#include "WindowSystem.h"
+
+class CFormView;
+class QWidget;
+
+// The forms' window system on Qt Widgets. Messages are QMessageBoxes (OK without icon,
+// information, exclamation, Yes/No question), captioned as the form asks. RunModal opens the Qt
+// view of the form's class over the view that is open, initialises the form and runs the view's
+// modal loop until the form has ended itself. Needs a QApplication.
+class CQtWindowSystem : public IWindowSystem {
+public:
+    MessageAnswer ShowMessage(const Message& message) override;
+    FormResult RunModal(CForm& form) override;
+
+protected:
+    // Called from inside a form's modal loop once its window is shown. Tests and the screenshot
+    // tool act on the view here; the desktop program leaves it to the user.
+    virtual void FormShown(CFormView& view);
+
+    // The innermost open view (the parent of message boxes), or nullptr.
+    QWidget* ActiveView() const;
+
+private:
+    std::vector<CFormView*> openViews_;
+};

@@ -1,0 +1,84 @@
+// The Qt window system itself: each kind of message as a real QMessageBox, and forms ended by
+// their buttons or by the window's close box.
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
+#include "AboutDialog.h"
+#include "RecordingQtWindowSystem.h"
+
+class QtWindowSystemTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void messagesShowTheirCaptionIconAndButtons_data();
+    void messagesShowTheirCaptionIconAndButtons();
+    void formsEndByTheirButtonOrCancelledByTheCloseBox();
+};
+
+void QtWindowSystemTest::messagesShowTheirCaptionIconAndButtons_data() {
+    QTest::addColumn<int>("icon");
+    QTest::addColumn<bool>("question");
+    QTest::addColumn<int>("expectedIcon");
+    QTest::addColumn<int>("pressed");
+    QTest::addColumn<int>("expectedAnswer");
+    QTest::newRow("plain OK") << int(MessageIcon::None) << false << int(QMessageBox::NoIcon)
+                              << int(QMessageBox::Ok) << int(MessageAnswer::Ok);
+    QTest::newRow("information") << int(MessageIcon::Information) << false
+                                 << int(QMessageBox::Information) << int(QMessageBox::Ok)
+                                 << int(MessageAnswer::Ok);
+    QTest::newRow("exclamation") << int(MessageIcon::Exclamation) << false
+                                 << int(QMessageBox::Warning) << int(QMessageBox::Ok)
+                                 << int(MessageAnswer::Ok);
+    QTest::newRow("question, yes")
+        << int(MessageIcon::Question) << true << int(QMessageBox::Question) << int(QMessageBox::Yes)
+        << int(MessageAnswer::Yes);
+    QTest::newRow("question, no") << int(MessageIcon::Question) << true
+                                  << int(QMessageBox::Question) << int(QMessageBox::No)
+                                  << int(MessageAnswer::No);
+}
+
+void QtWindowSystemTest::messagesShowTheirCaptionIconAndButtons() {
+    QFETCH(int, icon);
+    QFETCH(bool, question);
+    QFETCH(int, expectedIcon);
+    QFETCH(int, pressed);
+    QFETCH(int, expectedAnswer);
+
+    const Message message{"Overwrite?", "EXIT", static_cast<MessageIcon>(icon),
+                          question ? MessageButtons::YesNo : MessageButtons::Ok};
+    bool seen = false;
+    QTimer::singleShot(0, [&] {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        QVERIFY(box != nullptr);
+        seen = true;
+        QCOMPARE(box->windowTitle(), QString("EXIT"));
+        QCOMPARE(box->text(), QString("Overwrite?"));
+        QCOMPARE(int(box->icon()), expectedIcon);
+        const auto expectedButtons = question ? QMessageBox::Yes | QMessageBox::No
+                                              : QMessageBox::StandardButtons(QMessageBox::Ok);
+        QCOMPARE(box->standardButtons(), expectedButtons);
+        box->button(static_cast<QMessageBox::StandardButton>(pressed))->click();
+    });
+    CQtWindowSystem windowSystem;
+    QCOMPARE(int(windowSystem.ShowMessage(message)), expectedAnswer);
+    QVERIFY(seen);
+}
+
+void QtWindowSystemTest::formsEndByTheirButtonOrCancelledByTheCloseBox() {
+    CRecordingQtWindowSystem windowSystem;
+    CAboutDialog about(windowSystem);
+    windowSystem.QueueView([](CFormView& view) {
+        QCOMPARE(view.windowTitle(), QString("About Plycalc"));
+        user::Click(view, "OK");
+    });
+    QCOMPARE(windowSystem.RunModal(about), FormResult::Accepted);
+    windowSystem.QueueView([](CFormView& view) { QVERIFY(view.close()); });
+    QCOMPARE(windowSystem.RunModal(about), FormResult::Cancelled);
+    QVERIFY(!about.IsOpen());
+}
+
+QTEST_MAIN(QtWindowSystemTest)
+#include "QtWindowSystemTest.moc"
