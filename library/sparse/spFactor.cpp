@@ -15,6 +15,7 @@
 // sorted again when ordering ends.
 
 #include <algorithm>
+#include <cstdlib>
 #include <climits>
 #include <utility>
 
