@@ -2,15 +2,11 @@
 
 #include <cmath>
 
-#include "MaterialText.h"
-
 CFibreDialog::CFibreDialog(IWindowSystem& windowSystem)
-    : CForm(windowSystem, "User defined material") {}
+    : CMaterialForm(windowSystem, "User defined material", "USER-DEFINED FIBRE", "fibre") {}
 
 void CFibreDialog::Preset() {
-    name_.clear();
-    user_.clear();
-    date_ = "00/00/0000";
+    PresetIdentity();
     e1GPa_ = e2GPa_ = g12GPa_ = g23GPa_ = 0.0;
     nu12_ = alpha1Ppm_ = alpha2Ppm_ = density_ = 0.0;
 }
@@ -24,9 +20,7 @@ FibreRecord CFibreDialog::MakeRecord() const {
 }
 
 void CFibreDialog::DoFieldExchange(CFieldExchange& exchange) {
-    exchange.Text(nameField_, name_);
-    exchange.Text(userField_, user_);
-    exchange.Text(dateField_, date_);
+    ExchangeIdentity(exchange);
     exchange.Number(e1Field_, e1GPa_);
     exchange.Number(e2Field_, e2GPa_);
     exchange.Number(g12Field_, g12GPa_);
@@ -35,10 +29,6 @@ void CFibreDialog::DoFieldExchange(CFieldExchange& exchange) {
     exchange.Number(alpha1Field_, alpha1Ppm_);
     exchange.Number(alpha2Field_, alpha2Ppm_);
     exchange.Number(densityField_, density_);
-}
-
-void CFibreDialog::Refuse(const std::string& text) {
-    ShowMessage(Message{text, "USER-DEFINED FIBRE", MessageIcon::Exclamation});
 }
 
 void CFibreDialog::OnOK() {
@@ -52,12 +42,7 @@ void CFibreDialog::OnOK() {
                        std::isfinite(alpha2Ppm_);
     if (!valuesValid) {
         Refuse("Invalid Data Value");
-    } else if (name_.empty()) {
-        Refuse("Please specify the Fibre's name");
-    } else if (std::string refusal = MaterialTextRefusal(name_, user_, date_, "fibre");
-               !refusal.empty()) {
-        Refuse(refusal);
-    } else {
+    } else if (AcceptIdentity("Please specify the Fibre's name")) {
         EndDialog(FormResult::Accepted);
     }
 }

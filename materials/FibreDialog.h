@@ -1,10 +1,7 @@
 #pragma once
 
-#include <string>
-
-#include "Control.h"
 #include "FibreRecord.h"
-#include "Form.h"
+#include "MaterialForm.h"
 #include "NumberField.h"
 
 // The "User defined material" form for a fibre. The user types name, user and date, E1, E2,
@@ -14,18 +11,14 @@
 // Each refusal is an exclamation message captioned "USER-DEFINED FIBRE" and leaves the form
 // open with what was typed. The form keeps its values between openings; Preset() gives the
 // blank start of a new creation.
-class CFibreDialog : public CForm {
+class CFibreDialog : public CMaterialForm {
 public:
     explicit CFibreDialog(IWindowSystem& windowSystem);
 
     void Preset();
-    void PressCreate() { PressOK(); }
     // The record of the accepted values, in Pa, 1/K and kg/m^3.
     FibreRecord MakeRecord() const;
 
-    CTextField& NameField() { return nameField_; }
-    CTextField& UserField() { return userField_; }
-    CTextField& DateField() { return dateField_; }
     CNumberField& E1Field() { return e1Field_; }
     CNumberField& E2Field() { return e2Field_; }
     CNumberField& G12Field() { return g12Field_; }
@@ -35,10 +28,6 @@ public:
     CNumberField& Alpha2Field() { return alpha2Field_; }
     CNumberField& DensityField() { return densityField_; }
 
-    const CLabel propertiesGroup{"Properties"};
-    const CLabel nameLabel{"Name"};
-    const CLabel userLabel{"User"};
-    const CLabel dateLabel{"Date"};
     const CLabel e1Label{"E1"};
     const CLabel e2Label{"E2"};
     const CLabel g12Label{"G12"};
@@ -51,19 +40,12 @@ public:
     const CLabel alphaUnit{"[ppm/K]"};
     const CLabel densityLabel{"Density"};
     const CLabel densityUnit{"[Kg/m3]"};
-    const CButton createButton{"Create", true};
-    const CButton cancelButton{"Cancel"};
 
 protected:
     void OnOK() override;
     void DoFieldExchange(CFieldExchange& exchange) override;
 
 private:
-    void Refuse(const std::string& text);
-
-    std::string name_;
-    std::string user_;
-    std::string date_;
     double e1GPa_ = 0.0;
     double e2GPa_ = 0.0;
     double g12GPa_ = 0.0;
@@ -72,9 +54,6 @@ private:
     double alpha1Ppm_ = 0.0;
     double alpha2Ppm_ = 0.0;
     double density_ = 0.0;
-    CTextField nameField_;
-    CTextField userField_;
-    CTextField dateField_;
     CNumberField e1Field_;
     CNumberField e2Field_;
     CNumberField g12Field_;

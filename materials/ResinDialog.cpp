@@ -2,15 +2,11 @@
 
 #include <cmath>
 
-#include "MaterialText.h"
-
 CResinDialog::CResinDialog(IWindowSystem& windowSystem)
-    : CForm(windowSystem, "User defined resin") {}
+    : CMaterialForm(windowSystem, "User defined resin", "USER-DEFINED RESIN", "resin") {}
 
 void CResinDialog::Preset() {
-    name_.clear();
-    user_.clear();
-    date_ = "00/00/0000";
+    PresetIdentity();
     eGPa_ = 0.0;
     nu_ = 0.0;
     alphaPpm_ = 0.0;
@@ -21,16 +17,10 @@ ResinRecord CResinDialog::MakeRecord() const {
 }
 
 void CResinDialog::DoFieldExchange(CFieldExchange& exchange) {
-    exchange.Text(nameField_, name_);
-    exchange.Text(userField_, user_);
-    exchange.Text(dateField_, date_);
+    ExchangeIdentity(exchange);
     exchange.Number(eField_, eGPa_);
     exchange.Number(nuField_, nu_);
     exchange.Number(alphaField_, alphaPpm_);
-}
-
-void CResinDialog::Refuse(const std::string& text) {
-    ShowMessage(Message{text, "USER-DEFINED RESIN", MessageIcon::Exclamation});
 }
 
 void CResinDialog::OnOK() {
@@ -42,12 +32,7 @@ void CResinDialog::OnOK() {
         Refuse("Invalid Data Value");
     } else if (!(nu_ > -1.0 && nu_ < 0.5)) {
         Refuse("Invalid poison's ratio.\nValid range: (-1,0.5)");
-    } else if (name_.empty()) {
-        Refuse("Please specify the resin's name");
-    } else if (std::string refusal = MaterialTextRefusal(name_, user_, date_, "resin");
-               !refusal.empty()) {
-        Refuse(refusal);
-    } else {
+    } else if (AcceptIdentity("Please specify the resin's name")) {
         EndDialog(FormResult::Accepted);
     }
 }
