@@ -73,10 +73,10 @@ TEST(FeUnitCell, FreePlateHasTheSixRigidBodyModes) {
     int n = 5 * size.nodeCount;
     CFeMesh mesh(sizes, PlateCell(shape.a1, shape.a2), 0.0, shape.u, size, 3, n);
     FePattern pattern = UniformPattern(shape.nx, shape.ny, GeneralABD(), CVector(6), CVector(6));
-    CMatrix K(n, n);
+    CFeSparseMatrix K(n);
     CVector F1(n), F2(n);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
-    double scale = BlockScale(K, 1, n, 1, n);
+    double scale = BlockScale(K.ToDense(), 1, n, 1, n);
     // Translations, the in-plane rotation, and the two tilts with their Kirchhoff rotations.
     for (int mode = 0; mode < 6; ++mode) {
         CVector r(n);
@@ -184,11 +184,11 @@ TEST(FeSolver, SlaveRowsHoldTheirConstraintEquations) {
     int n = 5 * size.nodeCount;
     CFeMesh mesh(sizes, PlateCell(shape.a1, shape.a2), 0.0, shape.u, size, 3, n);
     FePattern pattern = UniformPattern(shape.nx, shape.ny, GeneralABD(), CVector(6), CVector(6));
-    CMatrix K(n, n);
+    CFeSparseMatrix K(n);
     CVector F1(n), F2(n);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
     CFeSolver solver(PlateCell(shape.a1, shape.a2), 0.0, shape.u, size, sizes, K, F1, F2);
-    const CMatrix& Kp = solver.PeriodicStiffness();
+    const CFeSparseMatrix& Kp = solver.PeriodicStiffness();
     auto dof = [](int node, int d) { return 5 * (node - 1) + d; };
     // Right-edge node of row 1 (node 6), w: w6 = w4 + (w12 - w10) / 3 + 2 (w3 - w1) / 3.
     int z = dof(6, 3);
@@ -221,7 +221,7 @@ TEST(FeSolver, CondensedLoadMovesSlaveLoadsToTheirMasters) {
     CMeshSize size = CMeshSize::For(1, 1);
     CFeMesh mesh(sizes, PlateCell(1e-3, 1e-3), 0.0, shape.u, size, 3, 20);
     FePattern pattern = UniformPattern(1, 1, GeneralABD(), CVector(6), CVector(6));
-    CMatrix K(20, 20);
+    CFeSparseMatrix K(20);
     CVector F1(20), F2(20);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
     CFeSolver solver(PlateCell(1e-3, 1e-3), 0.0, shape.u, size, sizes, K, F1, F2);
