@@ -42,6 +42,6 @@ private:
     // The entry (row, column), created as zero when absent.
     double& At(int row, int column);
 
-    std::vector<std::vector<Entry>> rows_;  // index 0 unused
+    std::vector<std::vector<Entry>> rows_;      // index 0 unused
     std::vector<std::vector<int>> columnRows_;  // per column, its rows ascending
 };

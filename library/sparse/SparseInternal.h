@@ -10,6 +10,11 @@
 // SparseDestroy frees it; null when memory runs out (nothing is then leaked).
 void* SparseObtainBlock(SparseMatrix* m, std::size_t bytes);
 
+// A temporary block of at least `bytes` bytes, not recorded in the allocation list: the caller
+// releases it with SparseReleaseScratch. Null when memory runs out.
+void* SparseObtainScratch(std::size_t bytes);
+void SparseReleaseScratch(void* block);
+
 // A fresh element from the element pool, which grows by blocks of 31; null when memory runs out.
 SparseElement* SparseGetElement(SparseMatrix* m);
 
@@ -39,3 +44,9 @@ int SparseSortActiveColumn(SparseMatrix* m, int c);
 // The pivot for step k, or null when no usable pivot remains (the matrix is singular). Sets the
 // error to kSparseSmallPivot when it has to take an element below the thresholds.
 SparseElement* SparseSearchForPivot(SparseMatrix* m, int k);
+
+// LU factorisation with partial pivoting of the dense n x n row-major block a, in place: L with a
+// unit diagonal implied below the diagonal, U on and above it; swaps[j] is the row exchanged with
+// row j at step j (0-based). False when a column has no non-zero pivot left: the block is
+// singular and a holds no usable factors.
+bool SparseDenseLU(double* a, int n, int* swaps);

@@ -27,6 +27,12 @@ constexpr int kSparseSingular = 3;    // no usable pivot remains, or a pivot is 
 constexpr int kSparseNoMemory = 4;
 constexpr int kSparseBadArgument = 5;  // size not positive, or complex requested
 
+// While the order is chosen, a trailing active submatrix of at least this many rows that is at
+// least kSparseDenseFraction full is factored as a dense block (partial pivoting by rows): it
+// would fill in completely anyway.
+constexpr int kSparseDenseTrailingSize = 200;
+constexpr double kSparseDenseFraction = 0.2;
+
 // Columns updated side by side during elimination.
 constexpr int kSparseWalkLanes = 4;
 
@@ -85,7 +91,15 @@ struct SparseMatrix {
     // Per row, the pivot-row element whose update reached it last, one array per column walked
     // at the same time.
     SparseElement** updatedBy[kSparseWalkLanes];
+    // While ordering, per active column: its largest magnitude, the element holding it and the
+    // largest magnitude of the others, kept until an elimination or exchange changes the column.
+    double* columnLargest;
+    SparseElement** columnLargestAt;
+    double* columnSecond;
+    bool* columnStale;
     bool factorsValid;  // the last factorisation completed (error below 2)
+    // The smallest trailing submatrix factored densely; kSparseDenseTrailingSize at creation.
+    int denseTrailingSize;
 };
 
 // New empty n x n real matrix, or null with *error set (kSparseBadArgument for n <= 0 or complex

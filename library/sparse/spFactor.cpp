@@ -66,6 +66,8 @@ void ExchangeColumns(SparseMatrix* m, int k, int r) {
     }
     std::swap(m->firstInColumn[k], m->firstInColumn[r]);
     std::swap(m->lastAbove[k], m->lastAbove[r]);
+    m->columnStale[k] = true;
+    m->columnStale[r] = true;
     std::swap(m->markowitzColumn[k], m->markowitzColumn[r]);
     std::swap(m->internalToExternalColumn[k], m->internalToExternalColumn[r]);
     m->externalToInternalColumn[m->internalToExternalColumn[k]] = k;
@@ -259,6 +261,7 @@ void Eliminate(SparseMatrix* m, int k) {
         int lanes = 0;
         for (; u != nullptr && lanes < kSparseWalkLanes; u = u->nextInRow, ++lanes) {
             u->value *= pivot->value;
+            m->columnStale[u->column] = true;
             SparseElement** start = SparseActiveColumnLink(m, u->column);
             walks[lanes] = {u, start, start, nullptr, m->updatedBy[lanes], 0};
         }
@@ -349,20 +352,121 @@ void RestoreSortedLists(SparseMatrix* m) {
     }
 }
 
+// Whether the active submatrix from step k on is large and full enough to be factored densely.
+bool IsDenseEnough(const SparseMatrix* m, int k, long long activeCount) {
+    long long remaining = m->size - k + 1;
+    return remaining >= m->denseTrailingSize &&
+           static_cast<double>(activeCount) >= kSparseDenseFraction * remaining * remaining;
+}
+
+// The dense factors written back as the sparse elimination leaves them: rows in pivot order,
+// the diagonal holding reciprocal pivots, L below it multiplied back by the pivots of its columns,
+// U above it with a unit diagonal. Every position of the block gets an element.
+bool StoreDenseFactors(SparseMatrix* m, int k, const double* a) {
+    const int n = m->size;
+    const int block = n - k + 1;
+    SparseElement** inColumn = m->elementList;  // this row's elements by column
+    for (int i = k; i <= n; ++i) {
+        for (SparseElement* e = m->firstInRow[i]; e != nullptr; e = e->nextInRow) {
+            if (e->column >= k) {
+                inColumn[e->column] = e;
+            }
+        }
+        const double* row = a + static_cast<long>(i - k) * block;
+        for (int c = k; c <= n; ++c) {
+            SparseElement* e = inColumn[c];
+            inColumn[c] = nullptr;
+            if (e == nullptr) {
+                e = SparseGetFillIn(m);
+                if (e == nullptr) {
+                    std::fill_n(inColumn + c, n - c + 1, nullptr);
+                    return false;
+                }
+                e->row = i;
+                e->column = c;
+                e->nextInColumn = nullptr;
+                e->nextInRow = m->firstInRow[i];
+                m->firstInRow[i] = e;
+                ++m->fillInCount;
+                ++m->elementCount;
+            }
+            const double* diagonalOf = a + static_cast<long>(c - k) * block + (c - k);
+            if (c == i) {
+                e->value = 1.0 / row[c - k];
+                m->diagonal[i] = e;
+            } else if (c < i) {
+                e->value = row[c - k] * *diagonalOf;
+            } else {
+                e->value = row[c - k] / row[i - k];
+            }
+        }
+    }
+    return true;
+}
+
+// The rest of the factorisation from step k on as one dense block: gathered, factored with
+// partial pivoting, its row exchanges made in the lists, and its factors stored back.
+int FactorDenseTrailing(SparseMatrix* m, int k) {
+    const int n = m->size;
+    const int block = n - k + 1;
+    const std::size_t count = static_cast<std::size_t>(block) * block;
+    double* a = static_cast<double*>(SparseObtainScratch(count * sizeof(double)));
+    int* swaps = static_cast<int*>(SparseObtainScratch(block * sizeof(int)));
+    if (a == nullptr || swaps == nullptr) {
+        SparseReleaseScratch(a);
+        SparseReleaseScratch(swaps);
+        m->error = kSparseNoMemory;
+        return m->error;
+    }
+    std::fill_n(a, count, 0.0);
+    for (int i = k; i <= n; ++i) {
+        for (SparseElement* e = m->firstInRow[i]; e != nullptr; e = e->nextInRow) {
+            if (e->column >= k) {
+                a[static_cast<long>(i - k) * block + (e->column - k)] = e->value;
+            }
+        }
+    }
+    if (!SparseDenseLU(a, block, swaps)) {
+        m->error = kSparseSingular;
+    } else {
+        for (int j = 0; j < block; ++j) {
+            if (swaps[j] != j) {
+                ExchangeRows(m, k + j, k + swaps[j]);
+            }
+        }
+        if (!StoreDenseFactors(m, k, a)) {
+            m->error = kSparseNoMemory;
+        }
+    }
+    SparseReleaseScratch(a);
+    SparseReleaseScratch(swaps);
+    return m->error;
+}
+
 int EliminateInMarkowitzOrder(SparseMatrix* m) {
     CountMarkowitz(m);
     std::fill_n(m->lastAbove + 1, m->size, nullptr);
     std::fill_n(m->columnScatter + 1, m->size, nullptr);
+    std::fill_n(m->columnStale + 1, m->size, true);
     for (SparseElement** lane : m->updatedBy) {
         std::fill_n(lane + 1, m->size, nullptr);
     }
+    // Elements of the rows and columns already eliminated.
+    long long finishedCount = 0;
     for (int k = 1; k <= m->size; ++k) {
+        if (IsDenseEnough(m, k, m->elementCount - finishedCount)) {
+            if (FactorDenseTrailing(m, k) >= kSparseZeroPivot) {
+                return m->error;
+            }
+            break;
+        }
         SparseElement* pivot = SparseSearchForPivot(m, k);
         if (pivot == nullptr) {
             m->error = kSparseSingular;
             return m->error;
         }
         MovePivot(m, pivot, k);
+        finishedCount += m->markowitzRow[k] + 1 + m->markowitzColumn[k];
         Eliminate(m, k);
         if (m->error >= kSparseZeroPivot) {
             return m->error;
