@@ -365,7 +365,9 @@ bool IsDenseEnough(const SparseMatrix* m, int k, long long activeCount) {
 bool StoreDenseFactors(SparseMatrix* m, int k, const double* a) {
     const int n = m->size;
     const int block = n - k + 1;
-    SparseElement** inColumn = m->elementList;  // this row's elements by column
+    // This row's elements by column, in the list buffer that the sparse steps left behind.
+    SparseElement** inColumn = m->elementList;
+    std::fill_n(inColumn + k, block, nullptr);
     for (int i = k; i <= n; ++i) {
         for (SparseElement* e = m->firstInRow[i]; e != nullptr; e = e->nextInRow) {
             if (e->column >= k) {

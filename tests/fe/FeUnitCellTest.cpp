@@ -31,30 +31,6 @@ const CellShape kShapes[] = {
     {3, 2, 1e-3, 1.3e-3, 75 * kPi / 180},
 };
 
-// Real crossing kinds of a sheared plain-like fabric, in the cell's frame.
-CFeKinds FabricKinds(double u) {
-    const double fabric[7] = {1.0, 1.0, 0.95, 0.85, 500.0, 400.0, 0.3};
-    const double loads[2] = {10.0, 5.0};
-    CellParams params = FabricCellParams(0.5, kHerculesAS4.data(), fabric, u, 0.0);
-    CFeKinds kinds;
-    for (int kind = 1; kind <= 4; ++kind) {
-        CCellABD cell(true, 4, kHexcel8552.data(), kHerculesAS4.data(), params, YarnAngles{0.0, u},
-                      0.5, loads, static_cast<CrossingKind>(kind));
-        kinds.Add(cell.ABDcell(), cell.NMcell(), cell.Ycell());
-    }
-    return kinds;
-}
-
-CellParams FabricParams(double u) {
-    const double fabric[7] = {1.0, 1.0, 0.95, 0.85, 500.0, 400.0, 0.3};
-    return FabricCellParams(0.5, kHerculesAS4.data(), fabric, u, 0.0);
-}
-
-// "Twill 2x1" as the catalogue generates it: every kind, both signs.
-const std::vector<short> kTwill = {-1, -4, -2, -3, 1,  1,  -3, -2, -4, -1, 1,  1,
-                                   -4, -1, 1,  1,  -1, -4, -2, -3, 1,  1,  -3, -2,
-                                   1,  1,  -1, -4, -2, -3, 1,  1,  -3, -2, -4, -1};
-
 void ExpectSameLaminate(const CMatrix& actual, const CMatrix& expected, double tolerance) {
     for (int i = 1; i <= 6; ++i) {
         for (int j = 1; j <= 6; ++j) {
