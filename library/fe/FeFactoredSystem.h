@@ -25,6 +25,8 @@ public:
     CFeFactoredSystem& operator=(const CFeFactoredSystem&) = delete;
 
     CVector Solve(CVector load);
+    // Whether a factorisation was attempted and failed: every solve since gave NaN.
+    bool Failed() const { return attempted_ && !factored_; }
 
 private:
     void Factor();

@@ -38,18 +38,60 @@ CFeSolver::CFeSolver(const CellParams& params, double firstAngle, double secondA
 
     displacements_.assign(kCaseCount, CVector(dofCount_));
     forces_.assign(kCaseCount, CVector(dofCount_));
-    const CFeFactoredSystem::Method method = MethodFor(options);
+    if (MethodFor(options) == CFeFactoredSystem::Method::Dense) {
+        SolveBySupportGroups(F1, F2);
+    } else {
+        SolveThroughTheBorder(F1, F2);
+    }
+}
+
+CVector CFeSolver::CaseLoad(int loadCase, const CVector& F1, const CVector& F2) const {
+    return loadCase <= 6 ? UnitLoad(loadCase) : (loadCase == 7 ? F1 : F2);
+}
+
+// Each group of cases with the same supports: its constrained matrix, one dense factorisation,
+// and the group's cases solved from it.
+void CFeSolver::SolveBySupportGroups(const CVector& F1, const CVector& F2) {
     for (const std::vector<int>& cases : CasesBySupports()) {
         const int type = SupportType(cases.front());
         const CFeSparseMatrix Ks = ApplySupportsToMatrix(type, Kp_);
-        CFeFactoredSystem system(Ks, method);
+        CFeFactoredSystem system(Ks, CFeFactoredSystem::Method::Dense);
         for (int loadCase : cases) {
-            CVector load = loadCase <= 6 ? UnitLoad(loadCase) : (loadCase == 7 ? F1 : F2);
-            CVector supported = ApplySupportsToLoad(type, Kp_, CondenseLoad(load));
+            CVector supported =
+                ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2)));
             displacements_[loadCase - 1] = system.Solve(supported);
             forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
         }
     }
+}
+
+// The constrained systems of all cases differ only in which corner DOFs their supports hold:
+// every case is solved with one sparse factorisation of the DOFs that no support holds.
+void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2) {
+    std::vector<int> border;
+    for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
+        for (int dof : SupportedDofs(SupportType(loadCase))) {
+            if (std::find(border.begin(), border.end(), dof) == border.end()) {
+                border.push_back(dof);
+            }
+        }
+    }
+    CFeBorderedSystem system(Kp_, border, CFeFactoredSystem::Method::Sparse);
+    for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
+        const int type = SupportType(loadCase);
+        CVector supported =
+            ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2)));
+        displacements_[loadCase - 1] = system.Solve(SupportedDofs(type), supported);
+        forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
+    }
+}
+
+std::vector<int> CFeSolver::SupportedDofs(int type) const {
+    std::vector<int> dofs;
+    for (const Support& row : Supports(type)) {
+        dofs.push_back(Dof(row.node, row.dof));
+    }
+    return dofs;
 }
 
 CFeFactoredSystem::Method CFeSolver::MethodFor(const FeSolveOptions& options) const {

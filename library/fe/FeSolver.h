@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "FeBorderedSystem.h"
 #include "FeFactoredSystem.h"
 #include "FeMesh.h"
 #include "FeSparseMatrix.h"
@@ -26,8 +27,9 @@ struct FeSolveOptions {
 // opposite edge; w repeats up to a linear change, so that the cell can bend and twist. Supports
 // at the corners remove the rigid-body motion each case leaves free. All cases run in the
 // constructor; U(k) and R(k) are the displacements and the nodal forces (K U, reactions
-// included) of case k, 1-based. Cases with the same supports share one factorisation. Lengths
-// in metres; 5 DOFs per node as in CFeMesh.
+// included) of case k, 1-based. Small systems are solved densely, one factorisation per group
+// of cases with the same supports; large ones through the sparse package, with one factorisation
+// for all cases (CFeBorderedSystem). Lengths in metres; 5 DOFs per node as in CFeMesh.
 class CFeSolver {
 public:
     CFeSolver(const CellParams& params, double firstAngle, double secondAngle,
@@ -67,9 +69,13 @@ private:
     // The support rows of type 1..7.
     std::vector<Support> Supports(int type) const;
     static int SupportType(int loadCase) { return loadCase <= 6 ? loadCase + 1 : 1; }
+    std::vector<int> SupportedDofs(int type) const;
     // The load cases in groups whose supports are the same, each group in case order.
     std::vector<std::vector<int>> CasesBySupports() const;
     CFeFactoredSystem::Method MethodFor(const FeSolveOptions& options) const;
+    CVector CaseLoad(int loadCase, const CVector& F1, const CVector& F2) const;
+    void SolveBySupportGroups(const CVector& F1, const CVector& F2);
+    void SolveThroughTheBorder(const CVector& F1, const CVector& F2);
 
     CellParams params_;
     double firstAngle_;

@@ -113,9 +113,10 @@ TEST(FeSolvePaths, SingularSystemsGiveNonFiniteCases) {
     }
 }
 
-// Memory running out at any block request of the sparse package costs only the cases of the
-// system being factored then: they come out not-a-number, every other case is exactly as without
-// the failure, and nothing leaks (checked under the sanitizers).
+// Memory running out at any block request of the sparse package, in its one factorisation or in
+// any solve: the cases come out not-a-number all together, or exactly as without the failure
+// when it came too late to matter; nothing crashes and nothing leaks (checked under the
+// sanitizers).
 TEST(FeSolvePaths, ExhaustedMemoryLeavesOnlyThatSystemsCasesNonFinite) {
     const double u = 80 * kPi / 180;
     FePattern pattern{6, 6, kTwill, FabricKinds(u)};
@@ -138,7 +139,7 @@ TEST(FeSolvePaths, ExhaustedMemoryLeavesOnlyThatSystemsCasesNonFinite) {
                 ASSERT_EQ(x(i), y(i)) << "case " << loadCase << ", DOF " << i;
             }
         }
-        EXPECT_LE(nonFinite, 3);  // the largest group: cases 1, 2 and 3
+        EXPECT_TRUE(nonFinite == 0 || nonFinite == CFeSolver::kCaseCount) << nonFinite;
         failedRuns += nonFinite > 0 ? 1 : 0;
     }
     EXPECT_GE(failedRuns, 10);
