@@ -15,6 +15,9 @@ void* SparseObtainBlock(SparseMatrix* m, std::size_t bytes);
 void* SparseObtainScratch(std::size_t bytes);
 void SparseReleaseScratch(void* block);
 
+// Frees the solve arrays of the last factorisation (see SparseMatrix::solveStart).
+void SparseReleaseSolveArrays(SparseMatrix* m);
+
 // A fresh element from the element pool, which grows by blocks of 31; null when memory runs out.
 SparseElement* SparseGetElement(SparseMatrix* m);
 

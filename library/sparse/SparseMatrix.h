@@ -100,6 +100,16 @@ struct SparseMatrix {
     bool factorsValid;  // the last factorisation completed (error below 2)
     // The smallest trailing submatrix factored densely; kSparseDenseTrailingSize at creation.
     int denseTrailingSize;
+    // The factors copied into arrays in the order the solves read them, made by the first solve
+    // after a factorisation (the lists lie scattered in memory): per internal row i, the entries
+    // of L below the diagonal of column i and then those of U right of the diagonal of row i, at
+    // solveStart[i]..solveStart[i + 1] - 1 with L's ending at solveUpperStart[i]. Freed by
+    // SparseDestroy; when they cannot be obtained the solves walk the lists instead.
+    int* solveStart;
+    int* solveUpperStart;
+    int* solveIndex;  // row of an L entry, column of a U entry
+    double* solveValue;
+    bool solveArraysValid;
 };
 
 // New empty n x n real matrix, or null with *error set (kSparseBadArgument for n <= 0 or complex

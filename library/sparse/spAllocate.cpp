@@ -186,6 +186,7 @@ void SparseDestroy(SparseMatrix* m) {
     if (m == nullptr) {
         return;
     }
+    SparseReleaseSolveArrays(m);
     void** records = m->allocationList;
     while (records != nullptr) {
         for (int slot = 1; slot < kRecordSlots; ++slot) {

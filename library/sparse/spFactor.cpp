@@ -574,6 +574,7 @@ int Refactor(SparseMatrix* m) {
 int SparseFactor(SparseMatrix* m) {
     m->error = kSparseOk;
     m->factorsValid = false;
+    m->solveArraysValid = false;
     return m->needsOrdering ? OrderAndFactor(m) : Refactor(m);
 }
 
