@@ -40,27 +40,37 @@ void SubtractProduct(double* a, int ld, int row0, int rowEnd, int column0, int c
         for (; i + kTileRows <= rowEnd; i += kTileRows) {
             int c = chunk;
             for (; c + 2 * kTileLanes <= chunkEnd; c += 2 * kTileLanes) {
-                Lanes sum[kTileRows][2] = {};
+                // A 4 x 8 tile of sums, held in named variables so that they stay in registers.
+                Lanes s00 = {}, s01 = {}, s10 = {}, s11 = {}, s20 = {}, s21 = {}, s30 = {},
+                      s31 = {};
+                const double* l0 = a + static_cast<long>(i) * ld + k0;
+                const double* l1 = l0 + ld;
+                const double* l2 = l1 + ld;
+                const double* l3 = l2 + ld;
                 for (int k = 0; k < depth; ++k) {
                     const double* u = a + static_cast<long>(k0 + k) * ld + c;
                     Lanes u0;
                     Lanes u1;
                     std::memcpy(&u0, u, sizeof u0);
                     std::memcpy(&u1, u + kTileLanes, sizeof u1);
-                    for (int r = 0; r < kTileRows; ++r) {
-                        const double l = a[static_cast<long>(i + r) * ld + k0 + k];
-                        sum[r][0] += l * u0;
-                        sum[r][1] += l * u1;
-                    }
+                    s00 += l0[k] * u0;
+                    s01 += l0[k] * u1;
+                    s10 += l1[k] * u0;
+                    s11 += l1[k] * u1;
+                    s20 += l2[k] * u0;
+                    s21 += l2[k] * u1;
+                    s30 += l3[k] * u0;
+                    s31 += l3[k] * u1;
                 }
+                const Lanes sums[kTileRows][2] = {{s00, s01}, {s10, s11}, {s20, s21}, {s30, s31}};
                 for (int r = 0; r < kTileRows; ++r) {
                     double* target = a + static_cast<long>(i + r) * ld + c;
                     Lanes t0;
                     Lanes t1;
                     std::memcpy(&t0, target, sizeof t0);
                     std::memcpy(&t1, target + kTileLanes, sizeof t1);
-                    t0 -= sum[r][0];
-                    t1 -= sum[r][1];
+                    t0 -= sums[r][0];
+                    t1 -= sums[r][1];
                     std::memcpy(target, &t0, sizeof t0);
                     std::memcpy(target + kTileLanes, &t1, sizeof t1);
                 }
