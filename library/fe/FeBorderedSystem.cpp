@@ -12,7 +12,8 @@ CFeBorderedSystem::CFeBorderedSystem(const CFeSparseMatrix& Kp, const std::vecto
       border_(border),
       borderIndex_(Kp.Size() + 1, -1),
       interiorMatrix_(HoldBorder(Kp, border)),
-      interior_(interiorMatrix_, method) {
+      interior_(interiorMatrix_, method),
+      borderColumns_(border.size()) {
     for (std::size_t b = 0; b < border_.size(); ++b) {
         borderIndex_[border_[b]] = static_cast<int>(b);
     }
@@ -41,26 +42,27 @@ double CFeBorderedSystem::InteriorProduct(int row, const CVector& v) const {
     return sum;
 }
 
-void CFeBorderedSystem::SolveBorderColumns() {
-    const int n = Kp_.Size();
-    for (int b : border_) {
-        CVector column(n);
+// Y_b = A^-1 Kp(I, b), solved the first time a case releases b: DOFs that every case holds never
+// need theirs.
+const CVector& CFeBorderedSystem::BorderColumn(int dof) {
+    std::unique_ptr<CVector>& column = borderColumns_[borderIndex_[dof]];
+    if (column == nullptr) {
+        const int n = Kp_.Size();
+        CVector coupling(n);
         for (int r = 1; r <= n; ++r) {
             if (!IsBorder(r)) {
-                column(r) = Kp_(r, b);
+                coupling(r) = Kp_(r, dof);
             }
         }
-        borderColumns_.push_back(interior_.Solve(column));
+        column = std::make_unique<CVector>(interior_.Solve(coupling));
     }
+    return *column;
 }
 
 CVector CFeBorderedSystem::Solve(const std::vector<int>& supported, CVector load) {
     const double* values = load.Data();
     if (std::all_of(values, values + load.Size(), [](double v) { return v == 0.0; })) {
         return load;
-    }
-    if (borderColumns_.empty()) {
-        SolveBorderColumns();
     }
     std::vector<int> released;  // R: border DOFs this case leaves free
     for (int dof : border_) {
@@ -80,6 +82,10 @@ CVector CFeBorderedSystem::Solve(const std::vector<int>& supported, CVector load
     }
 
     const int count = static_cast<int>(released.size());
+    std::vector<const CVector*> columns;  // Y_R
+    for (int dof : released) {
+        columns.push_back(&BorderColumn(dof));
+    }
     CVector x(load);  // x_P = f_P; x_R and x_I follow
     if (count > 0) {
         CMatrix schur(count, count);
@@ -87,8 +93,7 @@ CVector CFeBorderedSystem::Solve(const std::vector<int>& supported, CVector load
         for (int q = 0; q < count; ++q) {
             const int row = released[q];
             for (int r = 0; r < count; ++r) {
-                const CVector& y = borderColumns_[borderIndex_[released[r]]];
-                schur(q + 1, r + 1) = Kp_(row, released[r]) - InteriorProduct(row, y);
+                schur(q + 1, r + 1) = Kp_(row, released[r]) - InteriorProduct(row, *columns[r]);
             }
             rhs(q + 1) = load(row) - InteriorProduct(row, z);
         }
@@ -108,7 +113,7 @@ CVector CFeBorderedSystem::Solve(const std::vector<int>& supported, CVector load
         }
         double value = z(i);
         for (int r = 0; r < count; ++r) {
-            value -= borderColumns_[borderIndex_[released[r]]](i) * x(released[r]);
+            value -= (*columns[r])(i)*x(released[r]);
         }
         x(i) = value;
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <memory>
 #include <vector>
 
 #include "FeFactoredSystem.h"
@@ -15,8 +16,8 @@
 // which is the case's constrained system row by row (its supports zero the columns of P). The
 // Schur complement of A gives x_R from a system of |R| equations,
 //     (Kp(R, R) - Kp(R, I) Y_R) x_R = f_R - Kp(R, I) z,   with z = A^-1 f_I, Y = A^-1 Kp(I, B),
-// and then x_I = z - Y_R x_R. The columns Y are solved once for the whole border. The solution
-// is that of the case's own constrained system up to rounding.
+// and then x_I = z - Y_R x_R. Each column of Y is solved once, for all the cases that need it.
+// The solution is that of the case's own constrained system up to rounding.
 class CFeBorderedSystem {
 public:
     CFeBorderedSystem(const CFeSparseMatrix& Kp, const std::vector<int>& border,
@@ -31,12 +32,12 @@ private:
     bool IsBorder(int dof) const { return borderIndex_[dof] >= 0; }
     // sum of Kp(row, i) v(i) over the interior DOFs i.
     double InteriorProduct(int row, const CVector& v) const;
-    void SolveBorderColumns();
+    const CVector& BorderColumn(int dof);
 
     const CFeSparseMatrix& Kp_;
     std::vector<int> border_;
     std::vector<int> borderIndex_;  // per DOF its place in border_, -1 in the interior
     CFeSparseMatrix interiorMatrix_;
     CFeFactoredSystem interior_;
-    std::vector<CVector> borderColumns_;  // Y: A^-1 Kp(I, b) for each border DOF b
+    std::vector<std::unique_ptr<CVector>> borderColumns_;  // Y, by place in border_
 };
