@@ -15,7 +15,7 @@ void* SparseObtainBlock(SparseMatrix* m, std::size_t bytes);
 void* SparseObtainScratch(std::size_t bytes);
 void SparseReleaseScratch(void* block);
 
-// Frees the solve arrays of the last factorisation (see SparseMatrix::solveStart).
+// Frees the solve arrays of the last factorisation (see SparseMatrix::solveLowerStart).
 void SparseReleaseSolveArrays(SparseMatrix* m);
 
 // A fresh element from the element pool, which grows by blocks of 31; null when memory runs out.

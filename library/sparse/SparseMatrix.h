@@ -101,14 +101,16 @@ struct SparseMatrix {
     // The smallest trailing submatrix factored densely; kSparseDenseTrailingSize at creation.
     int denseTrailingSize;
     // The factors copied into arrays in the order the solves read them, made by the first solve
-    // after a factorisation (the lists lie scattered in memory): per internal row i, the entries
-    // of L below the diagonal of column i and then those of U right of the diagonal of row i, at
-    // solveStart[i]..solveStart[i + 1] - 1 with L's ending at solveUpperStart[i]. Freed by
-    // SparseDestroy; when they cannot be obtained the solves walk the lists instead.
-    int* solveStart;
+    // after a factorisation (the lists lie scattered in memory): the entries of L below the
+    // diagonal of column i at solveLowerStart[i]..solveLowerStart[i + 1] - 1, rows ascending, and
+    // those of U right of the diagonal of row i at solveUpperStart[i].., columns ascending. Freed
+    // by SparseDestroy; when they cannot be obtained the solves walk the lists instead.
+    int* solveLowerStart;
+    int* solveLowerRow;
+    double* solveLowerValue;
     int* solveUpperStart;
-    int* solveIndex;  // row of an L entry, column of a U entry
-    double* solveValue;
+    int* solveUpperColumn;
+    double* solveUpperValue;
     bool solveArraysValid;
 };
 

@@ -334,7 +334,7 @@ void CountMarkowitz(SparseMatrix* m) {
 
 // Rebuilds the column lists from the rows and then the row lists from the columns: each list
 // comes out sorted whatever order its elements had.
-void RestoreSortedLists(SparseMatrix* m) {
+void RebuildSortedLists(SparseMatrix* m) {
     int n = m->size;
     std::fill_n(m->firstInColumn + 1, n, nullptr);
     for (int r = n; r >= 1; --r) {
@@ -349,6 +349,48 @@ void RestoreSortedLists(SparseMatrix* m) {
             e->nextInRow = m->firstInRow[e->row];
             m->firstInRow[e->row] = e;
         }
+    }
+}
+
+// Sorts one list in place: rows by column when `isRow`, columns by row.
+void SortList(SparseMatrix* m, int index, bool isRow) {
+    SparseElement** list = m->elementList;
+    int count = 0;
+    SparseElement* first = isRow ? m->firstInRow[index] : m->firstInColumn[index];
+    for (SparseElement* e = first; e != nullptr; e = isRow ? e->nextInRow : e->nextInColumn) {
+        list[count++] = e;
+    }
+    if (isRow) {
+        std::sort(list, list + count, [](const SparseElement* a, const SparseElement* b) {
+            return a->column < b->column;
+        });
+    } else {
+        std::sort(list, list + count,
+                  [](const SparseElement* a, const SparseElement* b) { return a->row < b->row; });
+    }
+    SparseElement* chain = nullptr;
+    for (int at = count - 1; at >= 0; --at) {
+        if (isRow) {
+            list[at]->nextInRow = chain;
+        } else {
+            list[at]->nextInColumn = chain;
+        }
+        chain = list[at];
+    }
+    (isRow ? m->firstInRow[index] : m->firstInColumn[index]) = chain;
+}
+
+// Every list in order again once the order is chosen. When the elimination ended in a dense block
+// from step denseStart on, the block's rows and columns are in order already and only those of
+// the sparse steps are sorted; otherwise, and after a failure, the lists are rebuilt.
+void RestoreSortedLists(SparseMatrix* m, int denseStart) {
+    if (denseStart == 0) {
+        RebuildSortedLists(m);
+        return;
+    }
+    for (int i = 1; i < denseStart; ++i) {
+        SortList(m, i, true);
+        SortList(m, i, false);
     }
 }
 
@@ -406,6 +448,92 @@ bool StoreDenseFactors(SparseMatrix* m, int k, const double* a) {
     return true;
 }
 
+// The row exchanges of the dense factorisation made in the lists at once: row k + j takes the
+// list, counts and caller's number of the row that the exchanges brought to position j.
+bool PermuteBlockRows(SparseMatrix* m, int k, const int* swaps) {
+    const int block = m->size - k + 1;
+    int* from = static_cast<int*>(SparseObtainScratch(block * sizeof(int)));
+    int* saved = static_cast<int*>(SparseObtainScratch(2 * block * sizeof(int)));
+    SparseElement** heads =
+        static_cast<SparseElement**>(SparseObtainScratch(block * sizeof(SparseElement*)));
+    if (from == nullptr || saved == nullptr || heads == nullptr) {
+        SparseReleaseScratch(from);
+        SparseReleaseScratch(saved);
+        SparseReleaseScratch(heads);
+        return false;
+    }
+    for (int j = 0; j < block; ++j) {
+        from[j] = j;
+    }
+    for (int j = 0; j < block; ++j) {
+        std::swap(from[j], from[swaps[j]]);
+    }
+    for (int j = 0; j < block; ++j) {
+        heads[j] = m->firstInRow[k + j];
+        saved[j] = m->markowitzRow[k + j];
+        saved[block + j] = m->internalToExternalRow[k + j];
+    }
+    for (int j = 0; j < block; ++j) {
+        const int i = k + j;
+        m->firstInRow[i] = heads[from[j]];
+        m->markowitzRow[i] = saved[from[j]];
+        m->internalToExternalRow[i] = saved[block + from[j]];
+        m->externalToInternalRow[m->internalToExternalRow[i]] = i;
+        for (SparseElement* e = m->firstInRow[i]; e != nullptr; e = e->nextInRow) {
+            e->row = i;
+        }
+    }
+    SparseReleaseScratch(from);
+    SparseReleaseScratch(saved);
+    SparseReleaseScratch(heads);
+    return true;
+}
+
+// Links the block's rows and columns in order, so that only the lists of the sparse steps need
+// sorting afterwards. A block row: its entries left of the block (L of the sparse steps),
+// sorted, then the block's, column by column. A block column: its finished part (rows before the
+// block, in order already) followed by the block's rows in order.
+void LinkDenseBlock(SparseMatrix* m, int k) {
+    const int n = m->size;
+    SparseElement** inColumn = m->columnScatter;
+    SparseElement** left = m->elementList;
+    SparseElement** columnTail = m->lastAbove;  // last element linked into each block column
+    for (int i = k; i <= n; ++i) {
+        int leftCount = 0;
+        for (SparseElement* e = m->firstInRow[i]; e != nullptr; e = e->nextInRow) {
+            if (e->column < k) {
+                left[leftCount++] = e;
+            } else {
+                inColumn[e->column] = e;
+            }
+        }
+        std::sort(left, left + leftCount, [](const SparseElement* a, const SparseElement* b) {
+            return a->column < b->column;
+        });
+        SparseElement** link = &m->firstInRow[i];
+        for (int at = 0; at < leftCount; ++at) {
+            *link = left[at];
+            link = &left[at]->nextInRow;
+        }
+        for (int c = k; c <= n; ++c) {
+            SparseElement* e = inColumn[c];
+            inColumn[c] = nullptr;
+            *link = e;
+            link = &e->nextInRow;
+            if (columnTail[c] == nullptr) {
+                m->firstInColumn[c] = e;
+            } else {
+                columnTail[c]->nextInColumn = e;
+            }
+            columnTail[c] = e;
+        }
+        *link = nullptr;
+    }
+    for (int c = k; c <= n; ++c) {
+        columnTail[c]->nextInColumn = nullptr;
+    }
+}
+
 // The rest of the factorisation from step k on as one dense block: gathered, factored with
 // partial pivoting, its row exchanges made in the lists, and its factors stored back.
 int FactorDenseTrailing(SparseMatrix* m, int k) {
@@ -431,13 +559,10 @@ int FactorDenseTrailing(SparseMatrix* m, int k) {
     if (!SparseDenseLU(a, block, swaps)) {
         m->error = kSparseSingular;
     } else {
-        for (int j = 0; j < block; ++j) {
-            if (swaps[j] != j) {
-                ExchangeRows(m, k + j, k + swaps[j]);
-            }
-        }
-        if (!StoreDenseFactors(m, k, a)) {
+        if (!PermuteBlockRows(m, k, swaps) || !StoreDenseFactors(m, k, a)) {
             m->error = kSparseNoMemory;
+        } else {
+            LinkDenseBlock(m, k);
         }
     }
     SparseReleaseScratch(a);
@@ -445,7 +570,8 @@ int FactorDenseTrailing(SparseMatrix* m, int k) {
     return m->error;
 }
 
-int EliminateInMarkowitzOrder(SparseMatrix* m) {
+// Returns the error code; *denseStart becomes the first step of a dense block that completed.
+int EliminateInMarkowitzOrder(SparseMatrix* m, int* denseStart) {
     CountMarkowitz(m);
     std::fill_n(m->lastAbove + 1, m->size, nullptr);
     std::fill_n(m->columnScatter + 1, m->size, nullptr);
@@ -460,6 +586,7 @@ int EliminateInMarkowitzOrder(SparseMatrix* m) {
             if (FactorDenseTrailing(m, k) >= kSparseZeroPivot) {
                 return m->error;
             }
+            *denseStart = k;
             break;
         }
         SparseElement* pivot = SparseSearchForPivot(m, k);
@@ -487,8 +614,9 @@ int OrderAndFactor(SparseMatrix* m) {
         m->error = kSparseNoMemory;
         return m->error;
     }
-    int code = EliminateInMarkowitzOrder(m);
-    RestoreSortedLists(m);
+    int denseStart = 0;
+    int code = EliminateInMarkowitzOrder(m, &denseStart);
+    RestoreSortedLists(m, denseStart);
     return code;
 }
 
