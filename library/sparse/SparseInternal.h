@@ -53,3 +53,13 @@ SparseElement* SparseSearchForPivot(SparseMatrix* m, int k);
 // row j at step j (0-based). False when a column has no non-zero pivot left: the block is
 // singular and a holds no usable factors.
 bool SparseDenseLU(double* a, int n, int* swaps);
+
+// Whether the active submatrix from step k on, holding activeCount elements, is large and full
+// enough to be finished as a dense block.
+bool SparseIsDenseEnough(const SparseMatrix* m, int k, long long activeCount);
+
+// Finishes the factorisation from step k on as a dense block with partial pivoting by rows and
+// links the block's rows and columns in order. Returns the error code: kSparseSingular for a
+// singular block, kSparseNoMemory when memory runs out (the lists then still hold every element
+// but need rebuilding).
+int SparseFactorDenseBlock(SparseMatrix* m, int k);

@@ -10,6 +10,11 @@
 // substitution. Rows and columns are numbered 1..n; the caller's vectors are plain arrays of n
 // doubles in which element k - 1 belongs to row (or column) k.
 //
+// When the part still to be eliminated has become large and largely filled in (see
+// kSparseDenseTrailingSize), it is finished as one dense block with partial pivoting by rows, and
+// its factors are stored back as elements in the same layout: on a full block the lists would
+// only add pointer chasing to the same arithmetic. Smaller matrices never take that path.
+//
 // Internally rows and columns are renumbered by the pivot exchanges; the two internal-to-external
 // maps (and their inverses) translate. After factorisation the diagonal holds the reciprocals of
 // the pivots, the strict lower triangle L (not divided by the pivots) and the strict upper

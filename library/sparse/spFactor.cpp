@@ -12,7 +12,8 @@
 // elements, and fill-ins go to the front of the active part. Whatever depends on the order of the
 // elements (the pivot row and column at each step, the tie-breaking of the searches) is done in
 // sorted order, so the choices and the arithmetic are those of fully sorted lists; all lists are
-// sorted again when ordering ends.
+// sorted again when ordering ends. Once the active part is large and has largely filled in, the
+// rest is finished as a dense block (spDenseBlock.cpp).
 
 #include <algorithm>
 #include <climits>
@@ -394,182 +395,6 @@ void RestoreSortedLists(SparseMatrix* m, int denseStart) {
     }
 }
 
-// Whether the active submatrix from step k on is large and full enough to be factored densely.
-bool IsDenseEnough(const SparseMatrix* m, int k, long long activeCount) {
-    long long remaining = m->size - k + 1;
-    return remaining >= m->denseTrailingSize &&
-           static_cast<double>(activeCount) >= kSparseDenseFraction * remaining * remaining;
-}
-
-// The dense factors written back as the sparse elimination leaves them: rows in pivot order,
-// the diagonal holding reciprocal pivots, L below it multiplied back by the pivots of its columns,
-// U above it with a unit diagonal. Every position of the block gets an element.
-bool StoreDenseFactors(SparseMatrix* m, int k, const double* a) {
-    const int n = m->size;
-    const int block = n - k + 1;
-    // This row's elements by column, in the list buffer that the sparse steps left behind.
-    SparseElement** inColumn = m->elementList;
-    std::fill_n(inColumn + k, block, nullptr);
-    for (int i = k; i <= n; ++i) {
-        for (SparseElement* e = m->firstInRow[i]; e != nullptr; e = e->nextInRow) {
-            if (e->column >= k) {
-                inColumn[e->column] = e;
-            }
-        }
-        const double* row = a + static_cast<long>(i - k) * block;
-        for (int c = k; c <= n; ++c) {
-            SparseElement* e = inColumn[c];
-            inColumn[c] = nullptr;
-            if (e == nullptr) {
-                e = SparseGetFillIn(m);
-                if (e == nullptr) {
-                    std::fill_n(inColumn + c, n - c + 1, nullptr);
-                    return false;
-                }
-                e->row = i;
-                e->column = c;
-                e->nextInColumn = nullptr;
-                e->nextInRow = m->firstInRow[i];
-                m->firstInRow[i] = e;
-                ++m->fillInCount;
-                ++m->elementCount;
-            }
-            const double* diagonalOf = a + static_cast<long>(c - k) * block + (c - k);
-            if (c == i) {
-                e->value = 1.0 / row[c - k];
-                m->diagonal[i] = e;
-            } else if (c < i) {
-                e->value = row[c - k] * *diagonalOf;
-            } else {
-                e->value = row[c - k] / row[i - k];
-            }
-        }
-    }
-    return true;
-}
-
-// The row exchanges of the dense factorisation made in the lists at once: row k + j takes the
-// list, counts and caller's number of the row that the exchanges brought to position j.
-bool PermuteBlockRows(SparseMatrix* m, int k, const int* swaps) {
-    const int block = m->size - k + 1;
-    int* from = static_cast<int*>(SparseObtainScratch(block * sizeof(int)));
-    int* saved = static_cast<int*>(SparseObtainScratch(2 * block * sizeof(int)));
-    SparseElement** heads =
-        static_cast<SparseElement**>(SparseObtainScratch(block * sizeof(SparseElement*)));
-    if (from == nullptr || saved == nullptr || heads == nullptr) {
-        SparseReleaseScratch(from);
-        SparseReleaseScratch(saved);
-        SparseReleaseScratch(heads);
-        return false;
-    }
-    for (int j = 0; j < block; ++j) {
-        from[j] = j;
-    }
-    for (int j = 0; j < block; ++j) {
-        std::swap(from[j], from[swaps[j]]);
-    }
-    for (int j = 0; j < block; ++j) {
-        heads[j] = m->firstInRow[k + j];
-        saved[j] = m->markowitzRow[k + j];
-        saved[block + j] = m->internalToExternalRow[k + j];
-    }
-    for (int j = 0; j < block; ++j) {
-        const int i = k + j;
-        m->firstInRow[i] = heads[from[j]];
-        m->markowitzRow[i] = saved[from[j]];
-        m->internalToExternalRow[i] = saved[block + from[j]];
-        m->externalToInternalRow[m->internalToExternalRow[i]] = i;
-        for (SparseElement* e = m->firstInRow[i]; e != nullptr; e = e->nextInRow) {
-            e->row = i;
-        }
-    }
-    SparseReleaseScratch(from);
-    SparseReleaseScratch(saved);
-    SparseReleaseScratch(heads);
-    return true;
-}
-
-// Links the block's rows and columns in order, so that only the lists of the sparse steps need
-// sorting afterwards. A block row: its entries left of the block (L of the sparse steps),
-// sorted, then the block's, column by column. A block column: its finished part (rows before the
-// block, in order already) followed by the block's rows in order.
-void LinkDenseBlock(SparseMatrix* m, int k) {
-    const int n = m->size;
-    SparseElement** inColumn = m->columnScatter;
-    SparseElement** left = m->elementList;
-    SparseElement** columnTail = m->lastAbove;  // last element linked into each block column
-    for (int i = k; i <= n; ++i) {
-        int leftCount = 0;
-        for (SparseElement* e = m->firstInRow[i]; e != nullptr; e = e->nextInRow) {
-            if (e->column < k) {
-                left[leftCount++] = e;
-            } else {
-                inColumn[e->column] = e;
-            }
-        }
-        std::sort(left, left + leftCount, [](const SparseElement* a, const SparseElement* b) {
-            return a->column < b->column;
-        });
-        SparseElement** link = &m->firstInRow[i];
-        for (int at = 0; at < leftCount; ++at) {
-            *link = left[at];
-            link = &left[at]->nextInRow;
-        }
-        for (int c = k; c <= n; ++c) {
-            SparseElement* e = inColumn[c];
-            inColumn[c] = nullptr;
-            *link = e;
-            link = &e->nextInRow;
-            if (columnTail[c] == nullptr) {
-                m->firstInColumn[c] = e;
-            } else {
-                columnTail[c]->nextInColumn = e;
-            }
-            columnTail[c] = e;
-        }
-        *link = nullptr;
-    }
-    for (int c = k; c <= n; ++c) {
-        columnTail[c]->nextInColumn = nullptr;
-    }
-}
-
-// The rest of the factorisation from step k on as one dense block: gathered, factored with
-// partial pivoting, its row exchanges made in the lists, and its factors stored back.
-int FactorDenseTrailing(SparseMatrix* m, int k) {
-    const int n = m->size;
-    const int block = n - k + 1;
-    const std::size_t count = static_cast<std::size_t>(block) * block;
-    double* a = static_cast<double*>(SparseObtainScratch(count * sizeof(double)));
-    int* swaps = static_cast<int*>(SparseObtainScratch(block * sizeof(int)));
-    if (a == nullptr || swaps == nullptr) {
-        SparseReleaseScratch(a);
-        SparseReleaseScratch(swaps);
-        m->error = kSparseNoMemory;
-        return m->error;
-    }
-    std::fill_n(a, count, 0.0);
-    for (int i = k; i <= n; ++i) {
-        for (SparseElement* e = m->firstInRow[i]; e != nullptr; e = e->nextInRow) {
-            if (e->column >= k) {
-                a[static_cast<long>(i - k) * block + (e->column - k)] = e->value;
-            }
-        }
-    }
-    if (!SparseDenseLU(a, block, swaps)) {
-        m->error = kSparseSingular;
-    } else {
-        if (!PermuteBlockRows(m, k, swaps) || !StoreDenseFactors(m, k, a)) {
-            m->error = kSparseNoMemory;
-        } else {
-            LinkDenseBlock(m, k);
-        }
-    }
-    SparseReleaseScratch(a);
-    SparseReleaseScratch(swaps);
-    return m->error;
-}
-
 // Returns the error code; *denseStart becomes the first step of a dense block that completed.
 int EliminateInMarkowitzOrder(SparseMatrix* m, int* denseStart) {
     CountMarkowitz(m);
@@ -582,8 +407,8 @@ int EliminateInMarkowitzOrder(SparseMatrix* m, int* denseStart) {
     // Elements of the rows and columns already eliminated.
     long long finishedCount = 0;
     for (int k = 1; k <= m->size; ++k) {
-        if (IsDenseEnough(m, k, m->elementCount - finishedCount)) {
-            if (FactorDenseTrailing(m, k) >= kSparseZeroPivot) {
+        if (SparseIsDenseEnough(m, k, m->elementCount - finishedCount)) {
+            if (SparseFactorDenseBlock(m, k) >= kSparseZeroPivot) {
                 return m->error;
             }
             *denseStart = k;
