@@ -11,9 +11,10 @@
 #include "weave/CellParams.h"
 
 // Systems of more equations than this go through the sparse LU package, smaller ones through the
-// dense LU kernels. Measured on the unit-cell systems: the dense factorisation wins at 125
-// equations (0.7 ms against 2 ms), the sparse one from 245 on (2.8 ms against 4.8 ms; at 405,
-// 6.5 ms against 23 ms).
+// dense LU kernels. Measured per factorisation on the unit-cell systems: the dense one wins at
+// 125 equations (0.6 ms against 2.1 ms), the sparse one from 245 on (1.9 ms against 4.7 ms; at
+// 405, 5 ms against 22 ms). The sparse path factors once for all cases, the dense one once per
+// group of cases with the same supports (four groups).
 constexpr int kSparseSolveAbove = 200;
 
 // How the constrained systems are solved; the default chooses by size.
