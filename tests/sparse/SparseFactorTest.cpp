@@ -509,7 +509,8 @@ TEST(SparseLU, RefactorsInTheStoredOrderAfterADenseBlock) {
 }
 
 // Every block request of a factorisation that ends in a dense block may fail: the code is then
-// kSparseNoMemory, the solve gives NaN, and nothing leaks (checked under the sanitizers).
+// kSparseNoMemory, the solve gives NaN, nothing leaks (checked under the sanitizers), and the
+// matrix can be loaded and factored again.
 TEST(SparseLU, ExhaustedMemoryAroundTheDenseBlockIsReported) {
     int n = 30;
     CMatrix a = RandomSparse(n, 0.3, 81);
@@ -529,6 +530,12 @@ TEST(SparseLU, ExhaustedMemoryAroundTheDenseBlockIsReported) {
         if (code == kSparseNoMemory) {
             ++failures;
             EXPECT_TRUE(std::isnan(x(1))) << nth;
+            // With memory back, the same values factor afresh.
+            SparseClear(m);
+            Load(m, a);
+            ASSERT_EQ(SparseFactor(m), kSparseOk) << nth;
+            ExpectConsistentStructure(m);
+            EXPECT_LT(RelativeResidual(a, SolveWith(m, b), b), 1e-12) << nth;
         } else {
             ASSERT_EQ(code, kSparseOk) << nth;
             EXPECT_LT(RelativeResidual(a, x, b), 1e-12) << nth;
