@@ -543,3 +543,28 @@ TEST(SparseLU, ExhaustedMemoryAroundTheDenseBlockIsReported) {
     }
     EXPECT_GT(failures, 20);
 }
+
+// The solves read the factors from arrays made on the first solve; when those cannot be obtained
+// they walk the lists instead, with the same operations in the same order.
+TEST(SparseLU, SolveWithoutRoomForItsArraysGivesTheSameSolution) {
+    int n = 70;
+    CMatrix a = ScrambledRows(RandomSparse(n, 0.08, 91), 92);
+    CVector b = RandomVector(n, 93);
+    CSparseHolder listed(n);
+    Load(listed.get(), a);
+    ASSERT_EQ(SparseFactor(listed.get()), kSparseOk);
+    SparseFailNthAllocation(1);
+    CVector fromLists = SolveWith(listed.get(), b);
+    SparseFailNthAllocation(0);
+    EXPECT_FALSE(listed.get()->solveArraysValid);
+
+    CSparseHolder arrayed(n);
+    Load(arrayed.get(), a);
+    ASSERT_EQ(SparseFactor(arrayed.get()), kSparseOk);
+    CVector fromArrays = SolveWith(arrayed.get(), b);
+    EXPECT_TRUE(arrayed.get()->solveArraysValid);
+    for (int i = 1; i <= n; ++i) {
+        EXPECT_EQ(fromLists(i), fromArrays(i)) << i;
+    }
+    EXPECT_LT(RelativeResidual(a, fromArrays, b), 1e-10);
+}
