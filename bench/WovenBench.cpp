@@ -47,30 +47,34 @@ void BM_WovenABD_Basket8x8(benchmark::State& state) {
     RunWoven(state, "Basket 8x8", 1);
 }
 
-// Finite elements at the front-end's default 8 Gauss points, by accuracy (0 fine, 100 coarse).
-void BM_WovenFE_Plain(benchmark::State& state) {
-    RunWoven(state, "Plain", 2);
-}
-void BM_WovenFE_Twill2x2(benchmark::State& state) {
-    RunWoven(state, "Twill 2x2", 2);
-}
-void BM_WovenFE_Satin8H(benchmark::State& state) {
-    RunWoven(state, "Satin  8H", 2);
-}
-void BM_WovenFE_Basket8x8(benchmark::State& state) {
-    RunWoven(state, "Basket 8x8", 2);
-}
-
 // Arguments: Gauss points, accuracy in percent (read by the finite-element model only).
 BENCHMARK(BM_Woven3D_Plain)->Args({8, 0})->Args({11, 0})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_Woven3D_Basket8x8)->Args({8, 0})->Args({11, 0})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WovenABD_Plain)->Args({8, 0})->Args({11, 0})->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WovenABD_Basket8x8)->Args({8, 0})->Args({11, 0})->Unit(benchmark::kMicrosecond);
-// With the dense solve, "Satin  8H" and "Basket 8x8" at accuracy 0 (N = 1445 and 5445) take
-// minutes to tens of minutes: they are left out.
-BENCHMARK(BM_WovenFE_Plain)->Args({8, 100})->Args({8, 0})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WovenFE_Twill2x2)->Args({8, 100})->Args({8, 0})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WovenFE_Satin8H)->Args({8, 100})->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_WovenFE_Basket8x8)->Args({8, 100})->Unit(benchmark::kMillisecond);
+
+// Finite elements for every built-in weave, at the front-end's default 8 Gauss points, at
+// accuracy 0 (Fine, one element per pattern cell) and 100 (Coarse). Named
+// BM_WovenFE/<weave>/<Gauss points>/<accuracy>; the equation count is reported as N. For the
+// peak memory of one weave run it alone: --benchmark_filter='BM_WovenFE/Basket 8x8/8/0$'.
+struct RegisterFiniteElementRuns {
+    RegisterFiniteElementRuns() {
+        static const CCatalogue catalogue;
+        for (const auto& weave : catalogue.Weaves()) {
+            const std::string name = weave->Name();
+            auto* run = benchmark::RegisterBenchmark(
+                ("BM_WovenFE/" + name).c_str(), [name](benchmark::State& state) {
+                    RunWoven(state, name, 2);
+                    const CWeave* found = catalogue.FindWeave(name);
+                    int reductions = static_cast<int>(
+                        std::lround(found->MaxReduction() * state.range(1) / 100.0));
+                    int nx = found->Cols() >> reductions;
+                    int ny = found->Rows() >> reductions;
+                    state.counters["N"] = 5.0 * (nx + 1) * (ny + 1);
+                });
+            run->Args({8, 0})->Args({8, 100})->Unit(benchmark::kMillisecond);
+        }
+    }
+} registerFiniteElementRuns;
 
 }  // namespace

@@ -3,30 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "woven/FlippedCell.h"
 #include "woven/MatchBlock.h"
-
-namespace {
-
-CMatrix FlippedABD(const CMatrix& abd) {
-    CMatrix flipped(abd);
-    for (int i = 1; i <= 3; ++i) {
-        for (int j = 4; j <= 6; ++j) {
-            flipped(j, i) = -abd(j, i);
-            flipped(i, j) = -abd(i, j);
-        }
-    }
-    return flipped;
-}
-
-CVector FlippedResultants(const CVector& resultants) {
-    CVector flipped(resultants);
-    for (int i = 4; i <= 6; ++i) {
-        flipped(i) = -resultants(i);
-    }
-    return flipped;
-}
-
-}  // namespace
 
 void CFeKinds::Add(const CMatrix& abd, const CVector& thermal, const CVector& yarnLoads) {
     abd_.push_back(abd);

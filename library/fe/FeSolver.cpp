@@ -1,5 +1,6 @@
 #include "FeSolver.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,8 +17,8 @@ constexpr double kLoadLevel = 0.01;
 }  // namespace
 
 CFeSolver::CFeSolver(const CellParams& params, double firstAngle, double secondAngle,
-                     const CMeshSize& meshSize, const FeSizes& sizes, const CMatrix& K,
-                     const CVector& F1, const CVector& F2)
+                     const CMeshSize& meshSize, const FeSizes& sizes, const CFeSparseMatrix& K,
+                     const CVector& F1, const CVector& F2, FeSolveOptions options)
     : params_(params),
       firstAngle_(firstAngle),
       secondAngle_(secondAngle),
@@ -26,28 +27,93 @@ CFeSolver::CFeSolver(const CellParams& params, double firstAngle, double secondA
       dofsPerNode_(sizes.nodeDofs),
       dofCount_(sizes.nodeDofs * meshSize.nodeCount),
       nodeTable_(meshSize.rows1, meshSize.columns1),
-      Kp_(K) {
+      Kp_(0) {
     for (int j = 0; j < meshSize_.rows1; ++j) {
         for (int i = 0; i < meshSize_.columns1; ++i) {
             nodeTable_(j + 1, i + 1) = j * meshSize_.columns1 + i + 1;
         }
     }
     BuildConstraints();
-    ApplyPeriodicityInPlace(Kp_);
+    Kp_ = ApplyPeriodicity(K);
 
-    for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
-        CVector load = loadCase <= 6 ? UnitLoad(loadCase) : (loadCase == 7 ? F1 : F2);
-        int type = loadCase <= 6 ? loadCase + 1 : 1;
-        CVector condensed = CondenseLoad(load);
-        CVector supported = ApplySupportsToLoad(type, Kp_, condensed);
-        CMatrix Ks = ApplySupportsToMatrix(type, Kp_);
-        displacements_.push_back(SolveCase(Ks, supported));
-        forces_.push_back(Kp_ * displacements_.back());
+    displacements_.assign(kCaseCount, CVector(dofCount_));
+    forces_.assign(kCaseCount, CVector(dofCount_));
+    if (MethodFor(options) == CFeFactoredSystem::Method::Dense) {
+        SolveBySupportGroups(F1, F2);
+    } else {
+        SolveThroughTheBorder(F1, F2);
     }
 }
 
-CVector CFeSolver::SolveCase(const CMatrix& Ks, const CVector& load) const {
-    return Ks.Solve(load);
+CVector CFeSolver::CaseLoad(int loadCase, const CVector& F1, const CVector& F2) const {
+    return loadCase <= 6 ? UnitLoad(loadCase) : (loadCase == 7 ? F1 : F2);
+}
+
+// Each group of cases with the same supports: its constrained matrix, one dense factorisation,
+// and the group's cases solved from it.
+void CFeSolver::SolveBySupportGroups(const CVector& F1, const CVector& F2) {
+    for (const std::vector<int>& cases : CasesBySupports()) {
+        const int type = SupportType(cases.front());
+        const CFeSparseMatrix Ks = ApplySupportsToMatrix(type, Kp_);
+        CFeFactoredSystem system(Ks, CFeFactoredSystem::Method::Dense);
+        for (int loadCase : cases) {
+            CVector supported =
+                ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2)));
+            displacements_[loadCase - 1] = system.Solve(supported);
+            forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
+        }
+    }
+}
+
+// The constrained systems of all cases differ only in which corner DOFs their supports hold:
+// every case is solved with one sparse factorisation of the DOFs that no support holds.
+void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2) {
+    std::vector<int> border;
+    for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
+        for (int dof : SupportedDofs(SupportType(loadCase))) {
+            if (std::find(border.begin(), border.end(), dof) == border.end()) {
+                border.push_back(dof);
+            }
+        }
+    }
+    CFeBorderedSystem system(Kp_, border, CFeFactoredSystem::Method::Sparse);
+    for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
+        const int type = SupportType(loadCase);
+        CVector supported =
+            ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2)));
+        displacements_[loadCase - 1] = system.Solve(SupportedDofs(type), supported);
+        forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
+    }
+}
+
+std::vector<int> CFeSolver::SupportedDofs(int type) const {
+    std::vector<int> dofs;
+    for (const Support& row : Supports(type)) {
+        dofs.push_back(Dof(row.node, row.dof));
+    }
+    return dofs;
+}
+
+CFeFactoredSystem::Method CFeSolver::MethodFor(const FeSolveOptions& options) const {
+    return dofCount_ > options.sparseAbove ? CFeFactoredSystem::Method::Sparse
+                                           : CFeFactoredSystem::Method::Dense;
+}
+
+// Support types 2, 3 and 4 hold the same DOFs, as do 5 and 7: their matrices are the same.
+std::vector<std::vector<int>> CFeSolver::CasesBySupports() const {
+    std::vector<std::vector<int>> groups;
+    std::vector<std::vector<Support>> groupSupports;
+    for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
+        std::vector<Support> supports = Supports(SupportType(loadCase));
+        auto same = std::find(groupSupports.begin(), groupSupports.end(), supports);
+        if (same == groupSupports.end()) {
+            groups.push_back({loadCase});
+            groupSupports.push_back(supports);
+        } else {
+            groups[same - groupSupports.begin()].push_back(loadCase);
+        }
+    }
+    return groups;
 }
 
 // Three passes, each node's DOFs in order: the corner c4 from c2, c3 and c1; the right edge from
@@ -102,29 +168,20 @@ void CFeSolver::BuildConstraints() {
 }
 
 // Each constraint is the congruent transformation T^T K T that moves the slave's stiffness onto
-// its masters; the slave's row then holds the constraint equation itself.
-CMatrix CFeSolver::ApplyPeriodicity(CMatrix K) const {
-    ApplyPeriodicityInPlace(K);
-    return K;
-}
-
-void CFeSolver::ApplyPeriodicityInPlace(CMatrix& K) const {
-    const int n = dofCount_;
+// its masters; the slave's row then holds the constraint equation itself. Only the rows and
+// columns of the slave and its masters change.
+CFeSparseMatrix CFeSolver::ApplyPeriodicity(CFeSparseMatrix K) const {
     for (const Constraint& con : constraints_) {
         const int z = con.slave;
         const size_t masterCount = con.masters.size();
         auto updateColumns = [&]() {
             for (size_t k = 0; k < masterCount; ++k) {
-                for (int r = 1; r <= n; ++r) {
-                    K(r, con.masters[k]) += con.betas[k] * K(r, z);
-                }
+                K.AddColumnMultiple(z, con.masters[k], con.betas[k]);
             }
         };
         auto updateRows = [&]() {
             for (size_t k = 0; k < masterCount; ++k) {
-                for (int c = 1; c <= n; ++c) {
-                    K(con.masters[k], c) += con.betas[k] * K(z, c);
-                }
+                K.AddRowMultiple(z, con.masters[k], con.betas[k]);
             }
         };
         if (con.columnsFirst) {
@@ -134,15 +191,14 @@ void CFeSolver::ApplyPeriodicityInPlace(CMatrix& K) const {
             updateRows();
             updateColumns();
         }
-        for (int k = 1; k <= n; ++k) {
-            K(z, k) = 0.0;
-            K(k, z) = 0.0;
-        }
-        K(z, z) = 1.0;
+        K.ClearRow(z);
+        K.ClearColumn(z);
+        K.Set(z, z, 1.0);
         for (size_t k = 0; k < masterCount; ++k) {
-            K(z, con.masters[k]) = -con.betas[k];
+            K.Set(z, con.masters[k], -con.betas[k]);
         }
     }
+    return K;
 }
 
 CVector CFeSolver::CondenseLoad(CVector f) const {
@@ -251,7 +307,8 @@ std::vector<CFeSolver::Support> CFeSolver::Supports(int type) const {
     return rows;
 }
 
-CVector CFeSolver::ApplySupportsToLoad(int type, const CMatrix& Kc, CVector f) const {
+// The prescribed values move to the right-hand side through the columns of their DOFs.
+CVector CFeSolver::ApplySupportsToLoad(int type, const CFeSparseMatrix& Kc, CVector f) const {
     for (const Support& row : Supports(type)) {
         int p = Dof(row.node, row.dof);
         double g = row.value;
@@ -263,14 +320,12 @@ CVector CFeSolver::ApplySupportsToLoad(int type, const CMatrix& Kc, CVector f) c
     return f;
 }
 
-CMatrix CFeSolver::ApplySupportsToMatrix(int type, CMatrix Ks) const {
+CFeSparseMatrix CFeSolver::ApplySupportsToMatrix(int type, CFeSparseMatrix Ks) const {
     for (const Support& row : Supports(type)) {
         int p = Dof(row.node, row.dof);
-        for (int k = 1; k <= dofCount_; ++k) {
-            Ks(p, k) = 0.0;
-            Ks(k, p) = 0.0;
-        }
-        Ks(p, p) = 1.0;
+        Ks.ClearRow(p);
+        Ks.ClearColumn(p);
+        Ks.Set(p, p, 1.0);
     }
     return Ks;
 }

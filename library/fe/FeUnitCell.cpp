@@ -6,7 +6,7 @@
 // Stiffness and the two load vectors of the whole mesh. Each quadrilateral is covered twice by
 // its four triangles, so its matrices are halved before they are scattered.
 void AssembleUnitCell(const CFeMesh& mesh, const FePattern& pattern, const FeSizes& sizes,
-                      CMatrix& K, CVector& F1, CVector& F2) {
+                      CFeSparseMatrix& K, CVector& F1, CVector& F2) {
     const int quadDofs = sizes.quadNodes * sizes.nodeDofs;
     const int triangleDofs = sizes.triangleNodes * sizes.triangleNodeDofs;
     CMatrix Ke(quadDofs, quadDofs);
@@ -61,8 +61,8 @@ void AssembleUnitCell(const CFeMesh& mesh, const FePattern& pattern, const FeSiz
                 for (int B = 1; B <= sizes.quadNodes; ++B) {
                     int gB = connectivity(element, B);
                     for (int s = 1; s <= sizes.nodeDofs; ++s) {
-                        K(row, sizes.nodeDofs * (gB - 1) + s) +=
-                            Ke(rowE, sizes.nodeDofs * (B - 1) + s);
+                        K.Add(row, sizes.nodeDofs * (gB - 1) + s,
+                              Ke(rowE, sizes.nodeDofs * (B - 1) + s));
                     }
                 }
                 F1(row) += f1e(rowE);
@@ -72,15 +72,16 @@ void AssembleUnitCell(const CFeMesh& mesh, const FePattern& pattern, const FeSiz
     }
 }
 
-UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params, double u) {
+UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params, double u,
+                             FeSolveOptions options) {
     const FeSizes sizes;
     const CMeshSize meshSize = CMeshSize::For(pattern.nx, pattern.ny);
     const int dofCount = sizes.nodeDofs * meshSize.nodeCount;
     const CFeMesh mesh(sizes, params, 0.0, u, meshSize, sizes.triangleNodes, dofCount);
-    CMatrix K(dofCount, dofCount);
+    CFeSparseMatrix K(dofCount);
     CVector F1(dofCount), F2(dofCount);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
-    const CFeSolver solver(params, 0.0, u, meshSize, sizes, K, F1, F2);
+    const CFeSolver solver(params, 0.0, u, meshSize, sizes, K, F1, F2, options);
 
     // Unit resultants against the average strains they cause: the compliance, column by column.
     CMatrix E(6, 6), S(6, 6);

@@ -2,14 +2,17 @@
 
 #include "FeKinds.h"
 #include "FeMesh.h"
+#include "FeSolver.h"
+#include "FeSparseMatrix.h"
 #include "numerics/Matrix.h"
 #include "numerics/Vector.h"
 #include "weave/CellParams.h"
 
 // Stiffness K and load vectors F1 (thermal) and F2 (yarn loads) of the free plate of the mesh,
-// one element per pattern cell with the laminate of its code.
+// one element per pattern cell with the laminate of its code. K is held sparse: a node couples
+// only with the nodes of the elements around it.
 void AssembleUnitCell(const CFeMesh& mesh, const FePattern& pattern, const FeSizes& sizes,
-                      CMatrix& K, CVector& F1, CVector& F2);
+                      CFeSparseMatrix& K, CVector& F1, CVector& F2);
 
 // The homogenised laminate of a periodic unit cell, in the cell's frame (first edge along x,
 // second at angle u): the 6x6 ABD matrix from the six unit resultants and the average strains
@@ -20,4 +23,5 @@ struct UnitCellResult {
     CVector yarnLoadStrains;
 };
 
-UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params, double u);
+UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params, double u,
+                             FeSolveOptions options = {});

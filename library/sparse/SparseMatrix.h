@@ -10,6 +10,11 @@
 // substitution. Rows and columns are numbered 1..n; the caller's vectors are plain arrays of n
 // doubles in which element k - 1 belongs to row (or column) k.
 //
+// When the part still to be eliminated has become large and largely filled in (see
+// kSparseDenseTrailingSize), it is finished as one dense block with partial pivoting by rows, and
+// its factors are stored back as elements in the same layout: on a full block the lists would
+// only add pointer chasing to the same arithmetic. Smaller matrices never take that path.
+//
 // Internally rows and columns are renumbered by the pivot exchanges; the two internal-to-external
 // maps (and their inverses) translate. After factorisation the diagonal holds the reciprocals of
 // the pivots, the strict lower triangle L (not divided by the pivots) and the strict upper
@@ -26,6 +31,12 @@ constexpr int kSparseZeroPivot = 2;   // zero pivot when re-factoring in the sto
 constexpr int kSparseSingular = 3;    // no usable pivot remains, or a pivot is exactly zero
 constexpr int kSparseNoMemory = 4;
 constexpr int kSparseBadArgument = 5;  // size not positive, or complex requested
+
+// While the order is chosen, a trailing active submatrix of at least this many rows that is at
+// least kSparseDenseFraction full is factored as a dense block (partial pivoting by rows): it
+// would fill in completely anyway.
+constexpr int kSparseDenseTrailingSize = 200;
+constexpr double kSparseDenseFraction = 0.2;
 
 // Columns updated side by side during elimination.
 constexpr int kSparseWalkLanes = 4;
@@ -85,7 +96,27 @@ struct SparseMatrix {
     // Per row, the pivot-row element whose update reached it last, one array per column walked
     // at the same time.
     SparseElement** updatedBy[kSparseWalkLanes];
+    // While ordering, per active column: its largest magnitude, the element holding it and the
+    // largest magnitude of the others, kept until an elimination or exchange changes the column.
+    double* columnLargest;
+    SparseElement** columnLargestAt;
+    double* columnSecond;
+    bool* columnStale;
     bool factorsValid;  // the last factorisation completed (error below 2)
+    // The smallest trailing submatrix factored densely; kSparseDenseTrailingSize at creation.
+    int denseTrailingSize;
+    // The factors copied into arrays in the order the solves read them, made by the first solve
+    // after a factorisation (the lists lie scattered in memory): the entries of L below the
+    // diagonal of column i at solveLowerStart[i]..solveLowerStart[i + 1] - 1, rows ascending, and
+    // those of U right of the diagonal of row i at solveUpperStart[i].., columns ascending. Freed
+    // by SparseDestroy; when they cannot be obtained the solves walk the lists instead.
+    int* solveLowerStart;
+    int* solveLowerRow;
+    double* solveLowerValue;
+    int* solveUpperStart;
+    int* solveUpperColumn;
+    double* solveUpperValue;
+    bool solveArraysValid;
 };
 
 // New empty n x n real matrix, or null with *error set (kSparseBadArgument for n <= 0 or complex

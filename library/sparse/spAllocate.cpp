@@ -100,6 +100,14 @@ void* SparseObtainBlock(SparseMatrix* m, std::size_t bytes) {
     return block;
 }
 
+void* SparseObtainScratch(std::size_t bytes) {
+    return Obtain(bytes);
+}
+
+void SparseReleaseScratch(void* block) {
+    std::free(block);
+}
+
 SparseElement* SparseGetElement(SparseMatrix* m) {
     if (m->elementsLeft == 0) {
         SparseElement* block = ObtainArray<SparseElement>(m, kElementBlock, SparseElement{});
@@ -131,14 +139,19 @@ bool SparseAllocateInternalVectors(SparseMatrix* m) {
     m->columnScatter = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->lastAbove = ObtainArray<SparseElement*>(m, slots, nullptr);
     m->elementList = ObtainArray<SparseElement*>(m, slots, nullptr);
+    m->columnLargest = ObtainArray<double>(m, slots, 0.0);
+    m->columnLargestAt = ObtainArray<SparseElement*>(m, slots, nullptr);
+    m->columnSecond = ObtainArray<double>(m, slots, 0.0);
+    m->columnStale = ObtainArray<bool>(m, slots, true);
     bool lanesObtained = true;
     for (SparseElement**& lane : m->updatedBy) {
         lane = ObtainArray<SparseElement*>(m, slots, nullptr);
         lanesObtained = lanesObtained && lane != nullptr;
     }
-    m->internalVectorsAllocated = m->markowitzRow && m->markowitzColumn && m->markowitzProduct &&
-                                  m->realDirect && m->intermediate && m->columnScatter &&
-                                  m->lastAbove && m->elementList && lanesObtained;
+    m->internalVectorsAllocated =
+        m->markowitzRow && m->markowitzColumn && m->markowitzProduct && m->realDirect &&
+        m->intermediate && m->columnScatter && m->lastAbove && m->elementList && m->columnLargest &&
+        m->columnLargestAt && m->columnSecond && m->columnStale && lanesObtained;
     return m->internalVectorsAllocated;
 }
 
@@ -158,6 +171,7 @@ SparseMatrix* SparseCreate(int n, int complex, int* error) {
     m->relativeThreshold = 0.001;
     m->absoluteThreshold = 0.0;
     m->needsOrdering = true;
+    m->denseTrailingSize = kSparseDenseTrailingSize;
     m->error = kSparseOk;
     if (!AllocateStructure(m)) {
         SparseDestroy(m);
@@ -172,6 +186,7 @@ void SparseDestroy(SparseMatrix* m) {
     if (m == nullptr) {
         return;
     }
+    SparseReleaseSolveArrays(m);
     void** records = m->allocationList;
     while (records != nullptr) {
         for (int slot = 1; slot < kRecordSlots; ++slot) {

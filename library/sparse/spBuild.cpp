@@ -56,6 +56,7 @@ double* SparseElementAt(SparseMatrix* m, int row, int col) {
         LinkIntoRow(m, e);
         m->needsOrdering = true;
         m->factorsValid = false;
+        m->solveArraysValid = false;
     }
     ++m->elementCount;
     return &e->value;
@@ -83,4 +84,5 @@ void SparseClear(SparseMatrix* m) {
         }
     }
     m->factorsValid = false;
+    m->solveArraysValid = false;
 }

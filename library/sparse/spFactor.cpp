@@ -12,7 +12,8 @@
 // elements, and fill-ins go to the front of the active part. Whatever depends on the order of the
 // elements (the pivot row and column at each step, the tie-breaking of the searches) is done in
 // sorted order, so the choices and the arithmetic are those of fully sorted lists; all lists are
-// sorted again when ordering ends.
+// sorted again when ordering ends. Once the active part is large and has largely filled in, the
+// rest is finished as a dense block (spDenseBlock.cpp).
 
 #include <algorithm>
 #include <cstdlib>
@@ -67,6 +68,8 @@ void ExchangeColumns(SparseMatrix* m, int k, int r) {
     }
     std::swap(m->firstInColumn[k], m->firstInColumn[r]);
     std::swap(m->lastAbove[k], m->lastAbove[r]);
+    m->columnStale[k] = true;
+    m->columnStale[r] = true;
     std::swap(m->markowitzColumn[k], m->markowitzColumn[r]);
     std::swap(m->internalToExternalColumn[k], m->internalToExternalColumn[r]);
     m->externalToInternalColumn[m->internalToExternalColumn[k]] = k;
@@ -260,6 +263,7 @@ void Eliminate(SparseMatrix* m, int k) {
         int lanes = 0;
         for (; u != nullptr && lanes < kSparseWalkLanes; u = u->nextInRow, ++lanes) {
             u->value *= pivot->value;
+            m->columnStale[u->column] = true;
             SparseElement** start = SparseActiveColumnLink(m, u->column);
             walks[lanes] = {u, start, start, nullptr, m->updatedBy[lanes], 0};
         }
@@ -332,7 +336,7 @@ void CountMarkowitz(SparseMatrix* m) {
 
 // Rebuilds the column lists from the rows and then the row lists from the columns: each list
 // comes out sorted whatever order its elements had.
-void RestoreSortedLists(SparseMatrix* m) {
+void RebuildSortedLists(SparseMatrix* m) {
     int n = m->size;
     std::fill_n(m->firstInColumn + 1, n, nullptr);
     for (int r = n; r >= 1; --r) {
@@ -350,20 +354,74 @@ void RestoreSortedLists(SparseMatrix* m) {
     }
 }
 
-int EliminateInMarkowitzOrder(SparseMatrix* m) {
+// Sorts one list in place: rows by column when `isRow`, columns by row.
+void SortList(SparseMatrix* m, int index, bool isRow) {
+    SparseElement** list = m->elementList;
+    int count = 0;
+    SparseElement* first = isRow ? m->firstInRow[index] : m->firstInColumn[index];
+    for (SparseElement* e = first; e != nullptr; e = isRow ? e->nextInRow : e->nextInColumn) {
+        list[count++] = e;
+    }
+    if (isRow) {
+        std::sort(list, list + count, [](const SparseElement* a, const SparseElement* b) {
+            return a->column < b->column;
+        });
+    } else {
+        std::sort(list, list + count,
+                  [](const SparseElement* a, const SparseElement* b) { return a->row < b->row; });
+    }
+    SparseElement* chain = nullptr;
+    for (int at = count - 1; at >= 0; --at) {
+        if (isRow) {
+            list[at]->nextInRow = chain;
+        } else {
+            list[at]->nextInColumn = chain;
+        }
+        chain = list[at];
+    }
+    (isRow ? m->firstInRow[index] : m->firstInColumn[index]) = chain;
+}
+
+// Every list in order again once the order is chosen. When the elimination ended in a dense block
+// from step denseStart on, the block's rows and columns are in order already and only those of
+// the sparse steps are sorted; otherwise, and after a failure, the lists are rebuilt.
+void RestoreSortedLists(SparseMatrix* m, int denseStart) {
+    if (denseStart == 0) {
+        RebuildSortedLists(m);
+        return;
+    }
+    for (int i = 1; i < denseStart; ++i) {
+        SortList(m, i, true);
+        SortList(m, i, false);
+    }
+}
+
+// Returns the error code; *denseStart becomes the first step of a dense block that completed.
+int EliminateInMarkowitzOrder(SparseMatrix* m, int* denseStart) {
     CountMarkowitz(m);
     std::fill_n(m->lastAbove + 1, m->size, nullptr);
     std::fill_n(m->columnScatter + 1, m->size, nullptr);
+    std::fill_n(m->columnStale + 1, m->size, true);
     for (SparseElement** lane : m->updatedBy) {
         std::fill_n(lane + 1, m->size, nullptr);
     }
+    // Elements of the rows and columns already eliminated.
+    long long finishedCount = 0;
     for (int k = 1; k <= m->size; ++k) {
+        if (SparseIsDenseEnough(m, k, m->elementCount - finishedCount)) {
+            if (SparseFactorDenseBlock(m, k) >= kSparseZeroPivot) {
+                return m->error;
+            }
+            *denseStart = k;
+            break;
+        }
         SparseElement* pivot = SparseSearchForPivot(m, k);
         if (pivot == nullptr) {
             m->error = kSparseSingular;
             return m->error;
         }
         MovePivot(m, pivot, k);
+        finishedCount += m->markowitzRow[k] + 1 + m->markowitzColumn[k];
         Eliminate(m, k);
         if (m->error >= kSparseZeroPivot) {
             return m->error;
@@ -382,8 +440,9 @@ int OrderAndFactor(SparseMatrix* m) {
         m->error = kSparseNoMemory;
         return m->error;
     }
-    int code = EliminateInMarkowitzOrder(m);
-    RestoreSortedLists(m);
+    int denseStart = 0;
+    int code = EliminateInMarkowitzOrder(m, &denseStart);
+    RestoreSortedLists(m, denseStart);
     return code;
 }
 
@@ -469,6 +528,7 @@ int Refactor(SparseMatrix* m) {
 int SparseFactor(SparseMatrix* m) {
     m->error = kSparseOk;
     m->factorsValid = false;
+    m->solveArraysValid = false;
     return m->needsOrdering ? OrderAndFactor(m) : Refactor(m);
 }
 

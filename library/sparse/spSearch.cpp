@@ -45,16 +45,37 @@ SparseElement* LowestInRow(SparseMatrix* m, int r, int fromColumn, const SparseE
     return lowest;
 }
 
-// Largest magnitude in the active part of the candidate's column, the candidate excluded.
-double LargestOtherInColumn(SparseMatrix* m, const SparseElement* candidate) {
+// The largest magnitude of active column c, the element holding it (the first met, when several
+// do) and the largest magnitude of all the others.
+void MeasureColumn(SparseMatrix* m, int c) {
     double largest = 0.0;
-    for (SparseElement* e = *SparseActiveColumnLink(m, candidate->column); e != nullptr;
-         e = e->nextInColumn) {
-        if (e != candidate && std::fabs(e->value) > largest) {
-            largest = std::fabs(e->value);
+    double second = 0.0;
+    SparseElement* largestAt = nullptr;
+    for (SparseElement* e = *SparseActiveColumnLink(m, c); e != nullptr; e = e->nextInColumn) {
+        double magnitude = std::fabs(e->value);
+        if (magnitude > largest) {
+            second = largest;
+            largest = magnitude;
+            largestAt = e;
+        } else if (magnitude > second) {
+            second = magnitude;
         }
     }
-    return largest;
+    m->columnLargest[c] = largest;
+    m->columnLargestAt[c] = largestAt;
+    m->columnSecond[c] = second;
+    m->columnStale[c] = false;
+}
+
+// Largest magnitude in the active part of the candidate's column, the candidate excluded. The
+// searches ask this of the same columns step after step, while each step changes only the
+// columns of its pivot row: the measure of a column is kept until then.
+double LargestOtherInColumn(SparseMatrix* m, const SparseElement* candidate) {
+    int c = candidate->column;
+    if (m->columnStale[c]) {
+        MeasureColumn(m, c);
+    }
+    return candidate == m->columnLargestAt[c] ? m->columnSecond[c] : m->columnLargest[c];
 }
 
 bool IsAcceptable(SparseMatrix* m, const SparseElement* candidate) {

@@ -3,31 +3,8 @@
 #include "Cell3D.h"
 #include "CellABD.h"
 #include "FabricCellParams.h"
+#include "FlippedCell.h"
 #include "numerics/Matrix.h"
-
-namespace {
-
-// The same cell turned upside down: bending-extension coupling and moments change sign.
-CMatrix FlippedABD(const CMatrix& abd) {
-    CMatrix flipped(abd);
-    for (int i = 1; i <= 3; ++i) {
-        for (int j = 4; j <= 6; ++j) {
-            flipped(i, j) = -abd(i, j);
-            flipped(j, i) = -abd(j, i);
-        }
-    }
-    return flipped;
-}
-
-CVector FlippedResultants(const CVector& resultants) {
-    CVector flipped(resultants);
-    for (int i = 4; i <= 6; ++i) {
-        flipped(i) = -resultants(i);
-    }
-    return flipped;
-}
-
-}  // namespace
 
 void AverageABD(const CWeave& weave, bool isoStrain, int n, double vf, const double* resin,
                 const double* fibre, const double* fabric, double fillAngle, double warpAngle,

@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "fe/FeKinds.h"
+#include "micromechanics/PlyFixtures.h"
 #include "numerics/Matrix.h"
 #include "numerics/Vector.h"
 #include "weave/CellParams.h"
+#include "woven/CellABD.h"
+#include "woven/FabricCellParams.h"
 
 constexpr double kPi = 3.141592653589793;
 
@@ -63,3 +66,27 @@ inline double BlockScale(const CMatrix& m, int r1, int r2, int c1, int c2) {
     }
     return scale;
 }
+
+// Real crossing kinds of a sheared plain-like fabric, in the cell's frame.
+inline CFeKinds FabricKinds(double u) {
+    const double fabric[7] = {1.0, 1.0, 0.95, 0.85, 500.0, 400.0, 0.3};
+    const double loads[2] = {10.0, 5.0};
+    CellParams params = FabricCellParams(0.5, kHerculesAS4.data(), fabric, u, 0.0);
+    CFeKinds kinds;
+    for (int kind = 1; kind <= 4; ++kind) {
+        CCellABD cell(true, 4, kHexcel8552.data(), kHerculesAS4.data(), params, YarnAngles{0.0, u},
+                      0.5, loads, static_cast<CrossingKind>(kind));
+        kinds.Add(cell.ABDcell(), cell.NMcell(), cell.Ycell());
+    }
+    return kinds;
+}
+
+inline CellParams FabricParams(double u) {
+    const double fabric[7] = {1.0, 1.0, 0.95, 0.85, 500.0, 400.0, 0.3};
+    return FabricCellParams(0.5, kHerculesAS4.data(), fabric, u, 0.0);
+}
+
+// "Twill 2x1" as the catalogue generates it: every kind, both signs.
+inline const std::vector<short> kTwill = {-1, -4, -2, -3, 1,  1,  -3, -2, -4, -1, 1,  1,
+                                          -4, -1, 1,  1,  -1, -4, -2, -3, 1,  1,  -3, -2,
+                                          1,  1,  -1, -4, -2, -3, 1,  1,  -3, -2, -4, -1};

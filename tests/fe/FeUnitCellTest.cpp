@@ -31,30 +31,6 @@ const CellShape kShapes[] = {
     {3, 2, 1e-3, 1.3e-3, 75 * kPi / 180},
 };
 
-// Real crossing kinds of a sheared plain-like fabric, in the cell's frame.
-CFeKinds FabricKinds(double u) {
-    const double fabric[7] = {1.0, 1.0, 0.95, 0.85, 500.0, 400.0, 0.3};
-    const double loads[2] = {10.0, 5.0};
-    CellParams params = FabricCellParams(0.5, kHerculesAS4.data(), fabric, u, 0.0);
-    CFeKinds kinds;
-    for (int kind = 1; kind <= 4; ++kind) {
-        CCellABD cell(true, 4, kHexcel8552.data(), kHerculesAS4.data(), params, YarnAngles{0.0, u},
-                      0.5, loads, static_cast<CrossingKind>(kind));
-        kinds.Add(cell.ABDcell(), cell.NMcell(), cell.Ycell());
-    }
-    return kinds;
-}
-
-CellParams FabricParams(double u) {
-    const double fabric[7] = {1.0, 1.0, 0.95, 0.85, 500.0, 400.0, 0.3};
-    return FabricCellParams(0.5, kHerculesAS4.data(), fabric, u, 0.0);
-}
-
-// "Twill 2x1" as the catalogue generates it: every kind, both signs.
-const std::vector<short> kTwill = {-1, -4, -2, -3, 1,  1,  -3, -2, -4, -1, 1,  1,
-                                   -4, -1, 1,  1,  -1, -4, -2, -3, 1,  1,  -3, -2,
-                                   1,  1,  -1, -4, -2, -3, 1,  1,  -3, -2, -4, -1};
-
 void ExpectSameLaminate(const CMatrix& actual, const CMatrix& expected, double tolerance) {
     for (int i = 1; i <= 6; ++i) {
         for (int j = 1; j <= 6; ++j) {
@@ -73,10 +49,10 @@ TEST(FeUnitCell, FreePlateHasTheSixRigidBodyModes) {
     int n = 5 * size.nodeCount;
     CFeMesh mesh(sizes, PlateCell(shape.a1, shape.a2), 0.0, shape.u, size, 3, n);
     FePattern pattern = UniformPattern(shape.nx, shape.ny, GeneralABD(), CVector(6), CVector(6));
-    CMatrix K(n, n);
+    CFeSparseMatrix K(n);
     CVector F1(n), F2(n);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
-    double scale = BlockScale(K, 1, n, 1, n);
+    double scale = BlockScale(K.ToDense(), 1, n, 1, n);
     // Translations, the in-plane rotation, and the two tilts with their Kirchhoff rotations.
     for (int mode = 0; mode < 6; ++mode) {
         CVector r(n);
@@ -184,11 +160,11 @@ TEST(FeSolver, SlaveRowsHoldTheirConstraintEquations) {
     int n = 5 * size.nodeCount;
     CFeMesh mesh(sizes, PlateCell(shape.a1, shape.a2), 0.0, shape.u, size, 3, n);
     FePattern pattern = UniformPattern(shape.nx, shape.ny, GeneralABD(), CVector(6), CVector(6));
-    CMatrix K(n, n);
+    CFeSparseMatrix K(n);
     CVector F1(n), F2(n);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
     CFeSolver solver(PlateCell(shape.a1, shape.a2), 0.0, shape.u, size, sizes, K, F1, F2);
-    const CMatrix& Kp = solver.PeriodicStiffness();
+    const CFeSparseMatrix& Kp = solver.PeriodicStiffness();
     auto dof = [](int node, int d) { return 5 * (node - 1) + d; };
     // Right-edge node of row 1 (node 6), w: w6 = w4 + (w12 - w10) / 3 + 2 (w3 - w1) / 3.
     int z = dof(6, 3);
@@ -221,7 +197,7 @@ TEST(FeSolver, CondensedLoadMovesSlaveLoadsToTheirMasters) {
     CMeshSize size = CMeshSize::For(1, 1);
     CFeMesh mesh(sizes, PlateCell(1e-3, 1e-3), 0.0, shape.u, size, 3, 20);
     FePattern pattern = UniformPattern(1, 1, GeneralABD(), CVector(6), CVector(6));
-    CMatrix K(20, 20);
+    CFeSparseMatrix K(20);
     CVector F1(20), F2(20);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
     CFeSolver solver(PlateCell(1e-3, 1e-3), 0.0, shape.u, size, sizes, K, F1, F2);

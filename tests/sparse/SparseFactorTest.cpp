@@ -376,3 +376,195 @@ TEST(SparseLU, PivotsBelowTheThresholdsAreUsedWithAWarning) {
     CVector b = RandomVector(3, 52);
     ExpectSmallBackwardError(m, a, SolveWith(m, b), b);
 }
+
+// Once the trailing submatrix has filled in it is factored as a dense block with partial pivoting;
+// lowering the size at which that happens sends small matrices through it. The factors must
+// keep the layout of the sparse elimination: sorted lists, reciprocal pivots, L and U that
+// rebuild the matrix, and solutions at rounding level.
+TEST(SparseLU, DenseTrailingBlockKeepsTheFactorLayout) {
+    struct Case {
+        int n;
+        double density;
+        bool scrambled;
+    };
+    const Case cases[] = {{1, 0.0, false},  {2, 0.5, true},    {5, 0.4, true},
+                          {12, 0.6, false}, {30, 0.1, true},   {60, 0.3, false},
+                          {60, 0.05, true}, {120, 0.03, true}, {130, 0.5, true}};
+    unsigned seed = 300;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << "n " << c.n << " density " << c.density);
+        CMatrix a = RandomSparse(c.n, c.density, ++seed);
+        if (c.scrambled) {
+            a = ScrambledRows(a, ++seed);
+        }
+        CSparseHolder holder(c.n);
+        SparseMatrix* m = holder.get();
+        m->denseTrailingSize = 1;
+        Load(m, a);
+        ASSERT_EQ(SparseFactor(m), kSparseOk);
+        ExpectConsistentStructure(m);
+        ExpectFactorsRebuild(m, a);
+        CVector b = RandomVector(c.n, ++seed);
+        ExpectSmallBackwardError(m, a, SolveWith(m, b), b);
+    }
+}
+
+TEST(SparseLU, DenseTrailingBlockStartsOnlyWhenLargeAndFullEnough) {
+    CMatrix a = RandomSparse(40, 0.5, 17);
+    CSparseHolder full(40);
+    full.get()->denseTrailingSize = 40;
+    Load(full.get(), a);
+    ASSERT_EQ(SparseFactor(full.get()), kSparseOk);
+    EXPECT_EQ(full.get()->elementCount, 40 * 40);  // dense from the first step
+
+    CSparseHolder tooSmall(40);
+    tooSmall.get()->denseTrailingSize = 41;
+    Load(tooSmall.get(), a);
+    ASSERT_EQ(SparseFactor(tooSmall.get()), kSparseOk);
+    EXPECT_LT(tooSmall.get()->elementCount, 40 * 40);
+
+    // A diagonal matrix never fills in: every pivot is a singleton, nothing goes dense.
+    CSparseHolder diagonal(50);
+    diagonal.get()->denseTrailingSize = 10;
+    for (int i = 1; i <= 50; ++i) {
+        *SparseElementAt(diagonal.get(), i, i) = i;
+    }
+    ASSERT_EQ(SparseFactor(diagonal.get()), kSparseOk);
+    EXPECT_EQ(diagonal.get()->elementCount, 50);
+    EXPECT_EQ(diagonal.get()->fillInCount, 0);
+}
+
+// On well-conditioned systems (the searches of the sparse steps find good diagonal pivots) the two
+// eliminations differ only by rounding.
+TEST(SparseLU, DenseAndSparseEliminationAgreeToRounding) {
+    for (unsigned seed : {61u, 62u, 63u}) {
+        int n = 90;
+        CMatrix a = RandomSparse(n, 0.06, seed);
+        CVector b = RandomVector(n, seed + 20);
+        CSparseHolder sparse(n);
+        sparse.get()->denseTrailingSize = n + 1;
+        Load(sparse.get(), a);
+        ASSERT_EQ(SparseFactor(sparse.get()), kSparseOk);
+        CSparseHolder dense(n);
+        dense.get()->denseTrailingSize = 10;
+        Load(dense.get(), a);
+        ASSERT_EQ(SparseFactor(dense.get()), kSparseOk);
+        ExpectConsistentStructure(dense.get());
+        ExpectFactorsRebuild(dense.get(), a);
+        CVector x = SolveWith(sparse.get(), b);
+        CVector y = SolveWith(dense.get(), b);
+        EXPECT_LT(RelativeResidual(a, x, b), 1e-12);
+        EXPECT_LT(RelativeResidual(a, y, b), 1e-12);
+        double scale = 0.0;
+        for (int i = 1; i <= n; ++i) {
+            scale = std::max(scale, std::fabs(x(i)));
+        }
+        for (int i = 1; i <= n; ++i) {
+            EXPECT_NEAR(y(i), x(i), 1e-10 * scale) << i;
+        }
+    }
+}
+
+// Two equal rows: not singular in structure, but exactly singular in the dense block.
+TEST(SparseLU, SingularDenseBlockIsReportedAndNeverSolved) {
+    CMatrix a = Square(4, {2, 1, 3, 1, 1, 4, 1, 2, 5, 2, 1, 3, 1, 4, 1, 2});
+    CSparseHolder holder(4);
+    holder.get()->denseTrailingSize = 1;
+    Load(holder.get(), a);
+    EXPECT_EQ(SparseFactor(holder.get()), kSparseSingular);
+    CVector x = SolveWith(holder.get(), RandomVector(4, 5));
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_TRUE(std::isnan(x(i)));
+    }
+}
+
+TEST(SparseLU, RefactorsInTheStoredOrderAfterADenseBlock) {
+    int n = 50;
+    CMatrix a = ScrambledRows(RandomSparse(n, 0.2, 71), 72);
+    CSparseHolder holder(n);
+    SparseMatrix* m = holder.get();
+    m->denseTrailingSize = 8;
+    Load(m, a);
+    ASSERT_EQ(SparseFactor(m), kSparseOk);
+    int elements = m->elementCount;
+
+    CMatrix changed(a);
+    changed *= 2.0;
+    for (int i = 1; i <= n; ++i) {
+        for (int j = 1; j <= n; ++j) {
+            if (a(i, j) != 0.0 && (i + j) % 3 == 0) {
+                changed(i, j) += 0.25;
+            }
+        }
+    }
+    SparseClear(m);
+    Load(m, changed);
+    ASSERT_FALSE(m->needsOrdering);
+    ASSERT_EQ(SparseFactor(m), kSparseOk);
+    EXPECT_EQ(m->elementCount, elements);
+    ExpectConsistentStructure(m);
+    ExpectFactorsRebuild(m, changed);
+    CVector b = RandomVector(n, 73);
+    ExpectSmallBackwardError(m, changed, SolveWith(m, b), b);
+}
+
+// Every block request of a factorisation that ends in a dense block may fail: the code is then
+// kSparseNoMemory, the solve gives NaN, nothing leaks (checked under the sanitizers), and the
+// matrix can be loaded and factored again.
+TEST(SparseLU, ExhaustedMemoryAroundTheDenseBlockIsReported) {
+    int n = 30;
+    CMatrix a = RandomSparse(n, 0.3, 81);
+    CVector b = RandomVector(n, 82);
+    int failures = 0;
+    for (int nth = 1; nth <= 60; ++nth) {
+        CSparseHolder holder(n);
+        SparseMatrix* m = holder.get();
+        m->denseTrailingSize = 10;
+        Load(m, a);
+        m->fillInsLeft = 0;  // fill-ins from block requests, so that the dense block's can fail
+        m->elementsLeft = 0;
+        SparseFailNthAllocation(nth);
+        int code = SparseFactor(m);
+        SparseFailNthAllocation(0);
+        CVector x = SolveWith(m, b);
+        if (code == kSparseNoMemory) {
+            ++failures;
+            EXPECT_TRUE(std::isnan(x(1))) << nth;
+            // With memory back, the same values factor afresh.
+            SparseClear(m);
+            Load(m, a);
+            ASSERT_EQ(SparseFactor(m), kSparseOk) << nth;
+            ExpectConsistentStructure(m);
+            EXPECT_LT(RelativeResidual(a, SolveWith(m, b), b), 1e-12) << nth;
+        } else {
+            ASSERT_EQ(code, kSparseOk) << nth;
+            EXPECT_LT(RelativeResidual(a, x, b), 1e-12) << nth;
+        }
+    }
+    EXPECT_GT(failures, 20);
+}
+
+// The solves read the factors from arrays made on the first solve; when those cannot be obtained
+// they walk the lists instead, with the same operations in the same order.
+TEST(SparseLU, SolveWithoutRoomForItsArraysGivesTheSameSolution) {
+    int n = 70;
+    CMatrix a = ScrambledRows(RandomSparse(n, 0.08, 91), 92);
+    CVector b = RandomVector(n, 93);
+    CSparseHolder listed(n);
+    Load(listed.get(), a);
+    ASSERT_EQ(SparseFactor(listed.get()), kSparseOk);
+    SparseFailNthAllocation(1);
+    CVector fromLists = SolveWith(listed.get(), b);
+    SparseFailNthAllocation(0);
+    EXPECT_FALSE(listed.get()->solveArraysValid);
+
+    CSparseHolder arrayed(n);
+    Load(arrayed.get(), a);
+    ASSERT_EQ(SparseFactor(arrayed.get()), kSparseOk);
+    CVector fromArrays = SolveWith(arrayed.get(), b);
+    EXPECT_TRUE(arrayed.get()->solveArraysValid);
+    for (int i = 1; i <= n; ++i) {
+        EXPECT_EQ(fromLists(i), fromArrays(i)) << i;
+    }
+    EXPECT_LT(RelativeResidual(a, fromArrays, b), 1e-10);
+}

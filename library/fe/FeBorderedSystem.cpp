@@ -1,0 +1,121 @@
+#include "FeBorderedSystem.h"
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+
+#include "numerics/Matrix.h"
+
+CFeBorderedSystem::CFeBorderedSystem(const CFeSparseMatrix& Kp, const std::vector<int>& border,
+                                     CFeFactoredSystem::Method method)
+    : Kp_(Kp),
+      border_(border),
+      borderIndex_(Kp.Size() + 1, -1),
+      interiorMatrix_(HoldBorder(Kp, border)),
+      interior_(interiorMatrix_, method),
+      borderColumns_(border.size()) {
+    for (std::size_t b = 0; b < border_.size(); ++b) {
+        borderIndex_[border_[b]] = static_cast<int>(b);
+    }
+}
+
+// Kp with the rows and columns of the border replaced by those of the identity: A in the
+// interior, and a solve with it leaves the border at the load's (zero) values.
+CFeSparseMatrix CFeBorderedSystem::HoldBorder(const CFeSparseMatrix& Kp,
+                                              const std::vector<int>& border) {
+    CFeSparseMatrix held(Kp);
+    for (int dof : border) {
+        held.ClearRow(dof);
+        held.ClearColumn(dof);
+        held.Set(dof, dof, 1.0);
+    }
+    return held;
+}
+
+double CFeBorderedSystem::InteriorProduct(int row, const CVector& v) const {
+    double sum = 0.0;
+    for (const CFeSparseMatrix::Entry& e : Kp_.Row(row)) {
+        if (!IsBorder(e.column)) {
+            sum += e.value * v(e.column);
+        }
+    }
+    return sum;
+}
+
+// Y_b = A^-1 Kp(I, b), solved the first time a case releases b: DOFs that every case holds never
+// need theirs.
+const CVector& CFeBorderedSystem::BorderColumn(int dof) {
+    std::unique_ptr<CVector>& column = borderColumns_[borderIndex_[dof]];
+    if (column == nullptr) {
+        const int n = Kp_.Size();
+        CVector coupling(n);
+        for (int r = 1; r <= n; ++r) {
+            if (!IsBorder(r)) {
+                coupling(r) = Kp_(r, dof);
+            }
+        }
+        column = std::make_unique<CVector>(interior_.Solve(coupling));
+    }
+    return *column;
+}
+
+CVector CFeBorderedSystem::Solve(const std::vector<int>& supported, CVector load) {
+    const double* values = load.Data();
+    if (std::all_of(values, values + load.Size(), [](double v) { return v == 0.0; })) {
+        return load;
+    }
+    std::vector<int> released;  // R: border DOFs this case leaves free
+    for (int dof : border_) {
+        if (std::find(supported.begin(), supported.end(), dof) == supported.end()) {
+            released.push_back(dof);
+        }
+    }
+
+    CVector interiorLoad(load);
+    for (int dof : border_) {
+        interiorLoad(dof) = 0.0;
+    }
+    const CVector z = interior_.Solve(interiorLoad);
+    if (interior_.Failed()) {
+        load.Fill(std::numeric_limits<double>::quiet_NaN());
+        return load;
+    }
+
+    const int count = static_cast<int>(released.size());
+    std::vector<const CVector*> columns;  // Y_R
+    for (int dof : released) {
+        columns.push_back(&BorderColumn(dof));
+    }
+    CVector x(load);  // x_P = f_P; x_R and x_I follow
+    if (count > 0) {
+        CMatrix schur(count, count);
+        CVector rhs(count);
+        for (int q = 0; q < count; ++q) {
+            const int row = released[q];
+            for (int r = 0; r < count; ++r) {
+                schur(q + 1, r + 1) = Kp_(row, released[r]) - InteriorProduct(row, *columns[r]);
+            }
+            rhs(q + 1) = load(row) - InteriorProduct(row, z);
+        }
+        const CVector xR = schur.Solve(rhs);
+        if (std::isnan(xR(1))) {  // a singular complement gives all NaN
+            load.Fill(std::numeric_limits<double>::quiet_NaN());
+            return load;
+        }
+        for (int r = 0; r < count; ++r) {
+            x(released[r]) = xR(r + 1);
+        }
+    }
+    const int n = Kp_.Size();
+    for (int i = 1; i <= n; ++i) {
+        if (IsBorder(i)) {
+            continue;
+        }
+        double value = z(i);
+        for (int r = 0; r < count; ++r) {
+            value -= (*columns[r])(i)*x(released[r]);
+        }
+        x(i) = value;
+    }
+    return x;
+}

@@ -1,0 +1,72 @@
+#include "FeFactoredSystem.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "numerics/LUDecompose.h"
+#include "sparse/SparseMatrix.h"
+
+CFeFactoredSystem::CFeFactoredSystem(const CFeSparseMatrix& matrix, Method method)
+    : matrix_(matrix), method_(method) {}
+
+CFeFactoredSystem::~CFeFactoredSystem() {
+    SparseDestroy(sparse_);
+}
+
+CVector CFeFactoredSystem::Solve(CVector load) {
+    const double* values = load.Data();
+    if (std::all_of(values, values + load.Size(), [](double v) { return v == 0.0; })) {
+        return load;
+    }
+    if (!attempted_) {
+        Factor();
+    }
+    if (!factored_) {
+        load.Fill(std::numeric_limits<double>::quiet_NaN());
+        return load;
+    }
+    if (method_ == Method::Dense) {
+        LUSubstitute(*dense_, *pivots_, load);
+        return load;
+    }
+    SparseSolve(sparse_, load.Data(), load.Data());
+    return load;
+}
+
+void CFeFactoredSystem::Factor() {
+    attempted_ = true;
+    if (method_ == Method::Dense) {
+        FactorDense();
+    } else {
+        FactorSparse();
+    }
+}
+
+void CFeFactoredSystem::FactorDense() {
+    dense_ = std::make_unique<CMatrix>(matrix_.ToDense());
+    pivots_ = std::make_unique<CIntVector>(matrix_.Size());
+    factored_ = LUDecompose(*dense_, *pivots_);
+}
+
+// Only the entries that are not zero, row by row with columns ascending; a fatal code of the
+// factorisation (singular, memory exhausted) leaves no usable factors, a small-pivot warning does.
+void CFeFactoredSystem::FactorSparse() {
+    int error = kSparseOk;
+    sparse_ = SparseCreate(matrix_.Size(), 0, &error);
+    if (sparse_ == nullptr) {
+        return;
+    }
+    for (int r = 1; r <= matrix_.Size(); ++r) {
+        for (const CFeSparseMatrix::Entry& e : matrix_.Row(r)) {
+            if (e.value == 0.0) {
+                continue;
+            }
+            double* element = SparseElementAt(sparse_, r, e.column);
+            if (element == nullptr) {
+                return;
+            }
+            *element = e.value;
+        }
+    }
+    factored_ = SparseFactor(sparse_) < kSparseZeroPivot;
+}

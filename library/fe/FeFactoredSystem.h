@@ -1,0 +1,43 @@
+#pragma once
+
+#include <memory>
+
+#include "FeSparseMatrix.h"
+#include "numerics/IntVector.h"
+#include "numerics/Matrix.h"
+#include "numerics/Vector.h"
+
+struct SparseMatrix;
+
+// One constrained unit-cell system, factored once and solved for every load case that shares
+// it. Small systems go through the dense LU kernels (the dense matrix is built only for them),
+// larger ones through the sparse LU package, which is handed the non-zero entries row by row.
+// The factorisation waits for the first load that is not all zero: an all-zero load gives the
+// zero vector without it, as CMatrix::Solve does. A system that cannot be factored (singular, or
+// memory exhausted) gives an all-NaN solution for every non-zero load; its factors are never read.
+class CFeFactoredSystem {
+public:
+    enum class Method { Dense, Sparse };
+
+    CFeFactoredSystem(const CFeSparseMatrix& matrix, Method method);
+    ~CFeFactoredSystem();
+    CFeFactoredSystem(const CFeFactoredSystem&) = delete;
+    CFeFactoredSystem& operator=(const CFeFactoredSystem&) = delete;
+
+    CVector Solve(CVector load);
+    // Whether a factorisation was attempted and failed: every solve since gave NaN.
+    bool Failed() const { return attempted_ && !factored_; }
+
+private:
+    void Factor();
+    void FactorDense();
+    void FactorSparse();
+
+    const CFeSparseMatrix& matrix_;
+    Method method_;
+    bool attempted_ = false;
+    bool factored_ = false;
+    std::unique_ptr<CMatrix> dense_;
+    std::unique_ptr<CIntVector> pivots_;
+    SparseMatrix* sparse_ = nullptr;
+};
