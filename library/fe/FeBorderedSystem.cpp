@@ -42,49 +42,88 @@ double CFeBorderedSystem::InteriorProduct(int row, const CVector& v) const {
     return sum;
 }
 
+std::vector<int> CFeBorderedSystem::Released(const std::vector<int>& supported) const {
+    std::vector<int> released;
+    for (int dof : border_) {
+        if (std::find(supported.begin(), supported.end(), dof) == supported.end()) {
+            released.push_back(dof);
+        }
+    }
+    return released;
+}
+
 // Y_b = A^-1 Kp(I, b), solved the first time a case releases b: DOFs that every case holds never
 // need theirs.
-const CVector& CFeBorderedSystem::BorderColumn(int dof) {
-    std::unique_ptr<CVector>& column = borderColumns_[borderIndex_[dof]];
-    if (column == nullptr) {
-        const int n = Kp_.Size();
+void CFeBorderedSystem::SolveBorderColumns(const std::vector<int>& dofs) {
+    std::vector<int> missing;
+    std::vector<CVector> couplings;
+    const int n = Kp_.Size();
+    for (int dof : dofs) {
+        if (borderColumns_[borderIndex_[dof]] != nullptr ||
+            std::find(missing.begin(), missing.end(), dof) != missing.end()) {
+            continue;
+        }
         CVector coupling(n);
         for (int r = 1; r <= n; ++r) {
             if (!IsBorder(r)) {
                 coupling(r) = Kp_(r, dof);
             }
         }
-        column = std::make_unique<CVector>(interior_.Solve(coupling));
+        missing.push_back(dof);
+        couplings.push_back(coupling);
     }
-    return *column;
+    interior_.SolveAll(couplings);
+    for (std::size_t k = 0; k < missing.size(); ++k) {
+        borderColumns_[borderIndex_[missing[k]]] = std::make_unique<CVector>(couplings[k]);
+    }
 }
 
 CVector CFeBorderedSystem::Solve(const std::vector<int>& supported, CVector load) {
-    const double* values = load.Data();
-    if (std::all_of(values, values + load.Size(), [](double v) { return v == 0.0; })) {
-        return load;
-    }
-    std::vector<int> released;  // R: border DOFs this case leaves free
-    for (int dof : border_) {
-        if (std::find(supported.begin(), supported.end(), dof) == supported.end()) {
-            released.push_back(dof);
+    return SolveAll({supported}, {load}).front();
+}
+
+std::vector<CVector> CFeBorderedSystem::SolveAll(const std::vector<std::vector<int>>& supported,
+                                                 std::vector<CVector> loads) {
+    std::vector<std::size_t> live;  // the cases with a load; an all-zero load stays zero
+    std::vector<CVector> interiorLoads;
+    for (std::size_t c = 0; c < loads.size(); ++c) {
+        const double* values = loads[c].Data();
+        if (std::all_of(values, values + loads[c].Size(), [](double v) { return v == 0.0; })) {
+            continue;
+        }
+        live.push_back(c);
+        interiorLoads.push_back(loads[c]);
+        for (int dof : border_) {
+            interiorLoads.back()(dof) = 0.0;
         }
     }
-
-    CVector interiorLoad(load);
-    for (int dof : border_) {
-        interiorLoad(dof) = 0.0;
-    }
-    const CVector z = interior_.Solve(interiorLoad);
+    interior_.SolveAll(interiorLoads);  // z = A^-1 f_I per case
     if (interior_.Failed()) {
-        load.Fill(std::numeric_limits<double>::quiet_NaN());
-        return load;
+        for (std::size_t c : live) {
+            loads[c].Fill(std::numeric_limits<double>::quiet_NaN());
+        }
+        return loads;
     }
+    std::vector<std::vector<int>> released(loads.size());
+    std::vector<int> needed;
+    for (std::size_t c : live) {
+        released[c] = Released(supported[c]);
+        needed.insert(needed.end(), released[c].begin(), released[c].end());
+    }
+    SolveBorderColumns(needed);
+    for (std::size_t k = 0; k < live.size(); ++k) {
+        const std::size_t c = live[k];
+        loads[c] = Combine(released[c], loads[c], interiorLoads[k]);
+    }
+    return loads;
+}
 
+CVector CFeBorderedSystem::Combine(const std::vector<int>& released, CVector load,
+                                   const CVector& z) const {
     const int count = static_cast<int>(released.size());
     std::vector<const CVector*> columns;  // Y_R
     for (int dof : released) {
-        columns.push_back(&BorderColumn(dof));
+        columns.push_back(borderColumns_[borderIndex_[dof]].get());
     }
     CVector x(load);  // x_P = f_P; x_R and x_I follow
     if (count > 0) {

@@ -26,13 +26,21 @@ public:
     // The solution for a load whose supports (DOFs `supported`, all on the border) have been
     // applied. An all-zero load gives the zero vector; a singular system gives all NaN.
     CVector Solve(const std::vector<int>& supported, CVector load);
+    // Solve for several loads, loads[c] under the supports supported[c]: their interior solves
+    // share one pass over the factors, as do the border columns they need.
+    std::vector<CVector> SolveAll(const std::vector<std::vector<int>>& supported,
+                                  std::vector<CVector> loads);
 
 private:
     static CFeSparseMatrix HoldBorder(const CFeSparseMatrix& Kp, const std::vector<int>& border);
     bool IsBorder(int dof) const { return borderIndex_[dof] >= 0; }
     // sum of Kp(row, i) v(i) over the interior DOFs i.
     double InteriorProduct(int row, const CVector& v) const;
-    const CVector& BorderColumn(int dof);
+    std::vector<int> Released(const std::vector<int>& supported) const;
+    // Solves the columns Y_b of the given border DOFs that have not been solved yet.
+    void SolveBorderColumns(const std::vector<int>& dofs);
+    // The case's solution from its interior solve z: the Schur complement gives x_R, then x_I.
+    CVector Combine(const std::vector<int>& released, CVector load, const CVector& z) const;
 
     const CFeSparseMatrix& Kp_;
     std::vector<int> border_;

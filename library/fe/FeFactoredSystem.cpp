@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
 
 #include "numerics/LUDecompose.h"
 #include "sparse/SparseMatrix.h"
@@ -13,9 +14,17 @@ CFeFactoredSystem::~CFeFactoredSystem() {
     SparseDestroy(sparse_);
 }
 
-CVector CFeFactoredSystem::Solve(CVector load) {
+namespace {
+
+bool IsZero(const CVector& load) {
     const double* values = load.Data();
-    if (std::all_of(values, values + load.Size(), [](double v) { return v == 0.0; })) {
+    return std::all_of(values, values + load.Size(), [](double v) { return v == 0.0; });
+}
+
+}  // namespace
+
+CVector CFeFactoredSystem::Solve(CVector load) {
+    if (IsZero(load)) {
         return load;
     }
     if (!attempted_) {
@@ -31,6 +40,28 @@ CVector CFeFactoredSystem::Solve(CVector load) {
     }
     SparseSolve(sparse_, load.Data(), load.Data());
     return load;
+}
+
+void CFeFactoredSystem::SolveAll(std::vector<CVector>& loads) {
+    std::vector<double*> nonZero;
+    for (CVector& load : loads) {
+        if (!IsZero(load)) {
+            nonZero.push_back(load.Data());
+        }
+    }
+    if (nonZero.empty()) {
+        return;
+    }
+    if (!attempted_) {
+        Factor();
+    }
+    if (!factored_ || method_ == Method::Dense) {
+        for (CVector& load : loads) {
+            load = Solve(std::move(load));
+        }
+        return;
+    }
+    SparseSolveSeveral(sparse_, static_cast<int>(nonZero.size()), nonZero.data());
 }
 
 void CFeFactoredSystem::Factor() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <memory>
+#include <vector>
 
 #include "FeSparseMatrix.h"
 #include "numerics/IntVector.h"
@@ -25,6 +26,8 @@ public:
     CFeFactoredSystem& operator=(const CFeFactoredSystem&) = delete;
 
     CVector Solve(CVector load);
+    // Solve for several loads at once, each in place: the sparse factors are read once for all.
+    void SolveAll(std::vector<CVector>& loads);
     // Whether a factorisation was attempted and failed: every solve since gave NaN.
     bool Failed() const { return attempted_ && !factored_; }
 

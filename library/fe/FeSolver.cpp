@@ -77,11 +77,15 @@ void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2) {
         }
     }
     CFeBorderedSystem system(Kp_, border, CFeFactoredSystem::Method::Sparse);
+    std::vector<std::vector<int>> supportedDofs;
+    std::vector<CVector> loads;
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
         const int type = SupportType(loadCase);
-        CVector supported =
-            ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2)));
-        displacements_[loadCase - 1] = system.Solve(SupportedDofs(type), supported);
+        supportedDofs.push_back(SupportedDofs(type));
+        loads.push_back(ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2))));
+    }
+    displacements_ = system.SolveAll(supportedDofs, std::move(loads));
+    for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
         forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
     }
 }

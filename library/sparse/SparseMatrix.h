@@ -143,6 +143,10 @@ int SparseFactor(SparseMatrix* m);
 // code) the factors are not read and every entry of the solution becomes NaN.
 void SparseSolve(SparseMatrix* m, const double* rhs, double* solution);
 
+// SparseSolve for `count` right-hand sides at once, each solved in place in vectors[j]: the
+// factors are read once for all of them, with the same operations per vector as SparseSolve.
+void SparseSolveSeveral(SparseMatrix* m, int count, double* const* vectors);
+
 // Frees the matrix and every block it obtained. A null matrix is ignored.
 void SparseDestroy(SparseMatrix* m);
 

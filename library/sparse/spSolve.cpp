@@ -1,6 +1,7 @@
 // Forward and back substitution with the factors left by SparseFactor.
 
 #include <algorithm>
+#include <cstddef>
 #include <limits>
 
 #include "sparse/SparseInternal.h"
@@ -8,9 +9,9 @@
 
 namespace {
 
-// Copies the entries of L and U off the lists, in the order the substitutions use them. Both
-// passes walk the rows, which lie closer together in memory than the columns: a row's entries
-// left of the diagonal go to their columns' segments, which thus fill rows ascending.
+// Copies the entries of L and U off the lists, in the order the substitutions use them: each
+// column of L below its pivot, each row of U right of its pivot, as the lists hold them. One walk
+// from each pivot visits every factor entry once.
 bool MakeSolveArrays(SparseMatrix* m) {
     SparseReleaseSolveArrays(m);
     const int n = m->size;
@@ -28,46 +29,22 @@ bool MakeSolveArrays(SparseMatrix* m) {
         SparseReleaseSolveArrays(m);
         return false;
     }
-    int* lowerStart = m->solveLowerStart;
-    int* upperStart = m->solveUpperStart;
-    std::fill_n(lowerStart, n + 2, 0);
-    for (int r = 1; r <= n; ++r) {
-        upperStart[r] = 0;
-        for (SparseElement* e = m->firstInRow[r]; e != nullptr; e = e->nextInRow) {
-            if (e->column < r) {
-                ++lowerStart[e->column + 1];
-            } else if (e->column > r) {
-                ++upperStart[r];
-            }
-        }
-    }
-    int upperAt = 0;
-    lowerStart[1] = 0;
+    int lower = 0;
+    int upper = 0;
     for (int i = 1; i <= n; ++i) {
-        lowerStart[i + 1] += lowerStart[i];
-        int upperCount = upperStart[i];
-        upperStart[i] = upperAt;
-        upperAt += upperCount;
-    }
-    upperStart[n + 1] = upperAt;
-    // lowerStart[i] now runs ahead as each column's next free place; it is moved back after.
-    for (int r = 1; r <= n; ++r) {
-        int upper = upperStart[r];
-        for (SparseElement* e = m->firstInRow[r]; e != nullptr; e = e->nextInRow) {
-            if (e->column < r) {
-                int at = lowerStart[e->column]++;
-                m->solveLowerRow[at] = r;
-                m->solveLowerValue[at] = e->value;
-            } else if (e->column > r) {
-                m->solveUpperColumn[upper] = e->column;
-                m->solveUpperValue[upper++] = e->value;
-            }
+        m->solveLowerStart[i] = lower;
+        for (SparseElement* e = m->diagonal[i]->nextInColumn; e != nullptr; e = e->nextInColumn) {
+            m->solveLowerRow[lower] = e->row;
+            m->solveLowerValue[lower++] = e->value;
+        }
+        m->solveUpperStart[i] = upper;
+        for (SparseElement* e = m->diagonal[i]->nextInRow; e != nullptr; e = e->nextInRow) {
+            m->solveUpperColumn[upper] = e->column;
+            m->solveUpperValue[upper++] = e->value;
         }
     }
-    for (int i = n; i >= 1; --i) {
-        lowerStart[i + 1] = lowerStart[i];
-    }
-    lowerStart[1] = 0;
+    m->solveLowerStart[n + 1] = lower;
+    m->solveUpperStart[n + 1] = upper;
     m->solveArraysValid = true;
     return true;
 }
@@ -90,6 +67,41 @@ void SubstituteFromArrays(const SparseMatrix* m, double* x) {
             t -= m->solveUpperValue[at] * x[m->solveUpperColumn[at]];
         }
         x[i] = t;
+    }
+}
+
+// SubstituteFromArrays on `count` vectors stored interleaved: entry i of vector j at
+// w[i * count + j], so that each factor entry is loaded once for all of them.
+void SubstituteSeveralFromArrays(const SparseMatrix* m, int count, double* w) {
+    const int n = m->size;
+    for (int i = 1; i <= n; ++i) {
+        double* xi = w + static_cast<std::ptrdiff_t>(i) * count;
+        const double pivot = m->diagonal[i]->value;
+        bool anyNonZero = false;
+        for (int j = 0; j < count; ++j) {
+            xi[j] *= pivot;
+            anyNonZero = anyNonZero || xi[j] != 0.0;
+        }
+        if (!anyNonZero) {
+            continue;
+        }
+        for (int at = m->solveLowerStart[i]; at < m->solveLowerStart[i + 1]; ++at) {
+            double* target = w + static_cast<std::ptrdiff_t>(m->solveLowerRow[at]) * count;
+            const double value = m->solveLowerValue[at];
+            for (int j = 0; j < count; ++j) {
+                target[j] -= xi[j] * value;
+            }
+        }
+    }
+    for (int i = n; i >= 1; --i) {
+        double* xi = w + static_cast<std::ptrdiff_t>(i) * count;
+        for (int at = m->solveUpperStart[i]; at < m->solveUpperStart[i + 1]; ++at) {
+            const double* source = w + static_cast<std::ptrdiff_t>(m->solveUpperColumn[at]) * count;
+            const double value = m->solveUpperValue[at];
+            for (int j = 0; j < count; ++j) {
+                xi[j] -= value * source[j];
+            }
+        }
     }
 }
 
@@ -155,4 +167,33 @@ void SparseSolve(SparseMatrix* m, const double* rhs, double* solution) {
     for (int i = 1; i <= n; ++i) {
         solution[m->internalToExternalColumn[i] - 1] = x[i];
     }
+}
+
+void SparseSolveSeveral(SparseMatrix* m, int count, double* const* vectors) {
+    const int n = m->size;
+    double* w = nullptr;
+    if (m->factorsValid && (m->solveArraysValid || MakeSolveArrays(m))) {
+        w = static_cast<double*>(
+            SparseObtainScratch(static_cast<std::size_t>(n + 1) * count * sizeof(double)));
+    }
+    if (w == nullptr) {  // no factors, or no memory for the shared work: one vector at a time
+        for (int j = 0; j < count; ++j) {
+            SparseSolve(m, vectors[j], vectors[j]);
+        }
+        return;
+    }
+    for (int i = 1; i <= n; ++i) {
+        const int row = m->internalToExternalRow[i] - 1;
+        for (int j = 0; j < count; ++j) {
+            w[static_cast<std::ptrdiff_t>(i) * count + j] = vectors[j][row];
+        }
+    }
+    SubstituteSeveralFromArrays(m, count, w);
+    for (int i = 1; i <= n; ++i) {
+        const int column = m->internalToExternalColumn[i] - 1;
+        for (int j = 0; j < count; ++j) {
+            vectors[j][column] = w[static_cast<std::ptrdiff_t>(i) * count + j];
+        }
+    }
+    SparseReleaseScratch(w);
 }
