@@ -568,3 +568,44 @@ TEST(SparseLU, SolveWithoutRoomForItsArraysGivesTheSameSolution) {
     }
     EXPECT_LT(RelativeResidual(a, fromArrays, b), 1e-10);
 }
+
+// Several right-hand sides solved together read the factors once but must give each vector
+// exactly what its own solve gives, zero vectors included, with and without a dense block.
+TEST(SparseLU, SeveralRightHandSidesMatchOneByOneSolvesExactly) {
+    const int n = 90;
+    for (int denseFrom : {1, n + 1}) {
+        SCOPED_TRACE(testing::Message() << "dense block from " << denseFrom << " rows");
+        CMatrix a = ScrambledRows(RandomSparse(n, 0.06, 501), 502);
+        CSparseHolder holder(n);
+        SparseMatrix* m = holder.get();
+        m->denseTrailingSize = denseFrom;
+        Load(m, a);
+        ASSERT_EQ(SparseFactor(m), kSparseOk);
+
+        std::vector<CVector> together = {RandomVector(n, 503), CVector(n), RandomVector(n, 504)};
+        std::vector<CVector> alone = together;
+        std::vector<double*> vectors;
+        for (CVector& v : together) {
+            vectors.push_back(v.Data());
+        }
+        SparseSolveSeveral(m, static_cast<int>(vectors.size()), vectors.data());
+        for (std::size_t j = 0; j < alone.size(); ++j) {
+            SparseSolve(m, alone[j].Data(), alone[j].Data());
+            for (int i = 1; i <= n; ++i) {
+                ASSERT_EQ(together[j](i), alone[j](i)) << "vector " << j << " entry " << i;
+            }
+        }
+    }
+}
+
+TEST(SparseLU, SeveralRightHandSidesWithoutFactorsAreNotANumber) {
+    CSparseHolder holder(3);
+    Load(holder.get(), Square(3, {0, 0, 0, 1, 2, 0, 0, 0, 3}));
+    ASSERT_EQ(SparseFactor(holder.get()), kSparseSingular);
+    CVector b = RandomVector(3, 7);
+    double* vectors[] = {b.Data()};
+    SparseSolveSeveral(holder.get(), 1, vectors);
+    for (int i = 1; i <= 3; ++i) {
+        EXPECT_TRUE(std::isnan(b(i)));
+    }
+}
