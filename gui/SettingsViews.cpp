@@ -86,12 +86,12 @@ void CConfigurationView::AddSliderRow(QGridLayout* grid, int row, const CLabel& 
 CDisplayOptionsView::CDisplayOptionsView(CDisplayOptionsDialog& form, QWidget* parent)
     : CFormView(form, parent), form_(form) {
     auto* layout = new QVBoxLayout(this);
-    layout->addWidget(MakeMinimumGroup(form_.abdGroup, form_.abdLabel, form_.AbdMinimumField(),
-                                       form_.abdSpin, &CDisplayOptionsDialog::StepAbdMinimum,
-                                       "abdMinimum"));
+    layout->addWidget(MakeMinimumGroup(
+        form_.abdGroup, form_.abdLabel, form_.AbdMinimumField(), form_.abdSpin,
+        [this](SpinDirection d) { form_.StepAbdMinimum(d); }, "abdMinimum"));
     layout->addWidget(MakeMinimumGroup(
         form_.thermalGroup, form_.thermalLabel, form_.ThermalMinimumField(), form_.thermalSpin,
-        &CDisplayOptionsDialog::StepThermalMinimum, "thermalMinimum"));
+        [this](SpinDirection d) { form_.StepThermalMinimum(d); }, "thermalMinimum"));
     layout->addLayout(
         MakeButtonRow({MakeButton(form_.okButton, [this] { form_.PressOK(); }),
                        MakeButton(form_.cancelButton, [this] { form_.PressCancel(); })}));
@@ -100,7 +100,7 @@ CDisplayOptionsView::CDisplayOptionsView(CDisplayOptionsDialog& form, QWidget* p
 // The field cannot be typed into: only the spin steps change the value it shows.
 QWidget* CDisplayOptionsView::MakeMinimumGroup(const CLabel& caption, const CLabel& label,
                                                const CNumberField& field, const CSpinButton& spin,
-                                               void (CDisplayOptionsDialog::*step)(SpinDirection),
+                                               const std::function<void(SpinDirection)>& step,
                                                const char* name) {
     QGroupBox* group = MakeGroup(caption);
     auto* row = new QHBoxLayout(group);
@@ -115,7 +115,7 @@ QWidget* CDisplayOptionsView::MakeMinimumGroup(const CLabel& caption, const CLab
     row->addWidget(decrease);
     row->addWidget(increase);
     Bind<CSpinMirror>(spin, decrease, increase, [this, step](SpinDirection direction) {
-        RunCommand([this, step, direction] { (form_.*step)(direction); });
+        RunCommand([step, direction] { step(direction); });
     });
     return group;
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "AboutDialog.h"
 #include "ConfigurationDialog.h"
 #include "DisplayOptionsDialog.h"
@@ -33,7 +35,7 @@ public:
 private:
     QWidget* MakeMinimumGroup(const CLabel& caption, const CLabel& label, const CNumberField& field,
                               const CSpinButton& spin,
-                              void (CDisplayOptionsDialog::*step)(SpinDirection), const char* name);
+                              const std::function<void(SpinDirection)>& step, const char* name);
 
     CDisplayOptionsDialog& form_;
 };
