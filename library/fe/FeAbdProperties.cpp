@@ -7,6 +7,7 @@
 #include "weftcore.h"
 #include "woven/CellABD.h"
 #include "woven/FabricCellParams.h"
+#include "woven/LaminateLayout.h"
 #include "woven/RotateStiffness3.h"
 
 namespace {
@@ -71,34 +72,9 @@ void CWeave::FeAbdProperties(bool isoStrain, short gaussPoints, double vf, const
     CMatrix A = RotateStiffness3(Block(local, 1, 1), warpAngle);
     CMatrix B = RotateStiffness3(Block(local, 1, 4), warpAngle);
     CMatrix D = RotateStiffness3(Block(local, 4, 4), warpAngle);
-    CMatrix abd(6, 6);
-    for (int i = 1; i <= 3; ++i) {
-        for (int j = 1; j <= 3; ++j) {
-            abd(i, j) = A(i, j);
-            abd(i, j + 3) = B(i, j);
-            abd(i + 3, j) = B(i, j);
-            abd(i + 3, j + 3) = D(i, j);
-        }
-    }
+    const CMatrix abd = AssembleABD(A, B, D);
     CVector thermalResultants = abd * thermal;
     CVector yarnResultants = abd * yarnLoads;
 
-    const int upper[6][2] = {{1, 1}, {1, 2}, {1, 3}, {2, 2}, {2, 3}, {3, 3}};
-    for (int k = 0; k < 6; ++k) {
-        int i = upper[k][0];
-        int j = upper[k][1];
-        out[k] = abd(i, j);
-        out[k + 6] = abd(i, j + 3);
-        out[k + 12] = abd(i + 3, j + 3);
-    }
-    out[18] = abd(1, 3) / abd(1, 1);
-    out[19] = abd(2, 3) / abd(2, 2);
-    out[20] = abd(4, 6) / abd(4, 4);
-    out[21] = abd(5, 6) / abd(5, 5);
-    for (int i = 1; i <= 6; ++i) {
-        out[21 + i] = thermalResultants(i);
-        out[27 + i] = thermal(i);
-        out[34 + i] = yarnResultants(i);
-    }
-    out[34] = params.h;
+    WriteLaminateOutput({abd, thermalResultants, thermal, yarnResultants, params.h}, out);
 }

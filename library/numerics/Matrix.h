@@ -37,10 +37,6 @@ public:
     // x with A x = b by LU factorisation. An all-zero b returns the zero vector without
     // factorising. A matrix that cannot be factorised (see Inverse) gives an all-NaN x.
     CVector Solve(CVector b) const;
-    // The same solve through the sparse LU package, handing it only the non-zero entries: for
-    // large sparse systems. A singular matrix (no usable pivot) or exhausted memory gives an
-    // all-NaN x. Defined with the sparse package.
-    CVector SolveSparse(CVector b) const;
 
 private:
     int Count() const { return rows_ > 0 && cols_ > 0 ? rows_ * cols_ : 0; }

@@ -4,6 +4,7 @@
 #include "CellABD.h"
 #include "FabricCellParams.h"
 #include "FlippedCell.h"
+#include "LaminateLayout.h"
 #include "numerics/Matrix.h"
 
 void AverageABD(const CWeave& weave, bool isoStrain, int n, double vf, const double* resin,
@@ -52,22 +53,5 @@ void AverageABD(const CWeave& weave, bool isoStrain, int n, double vf, const dou
     CVector y = ySum * share;
     CVector strains = abd.Inverse() * nm;
 
-    const int aIndex[6][2] = {{1, 1}, {1, 2}, {1, 3}, {2, 2}, {2, 3}, {3, 3}};
-    for (int k = 0; k < 6; ++k) {
-        int i = aIndex[k][0];
-        int j = aIndex[k][1];
-        out[k] = abd(i, j);               // A
-        out[k + 6] = abd(i, j + 3);       // B
-        out[k + 12] = abd(i + 3, j + 3);  // D
-    }
-    out[18] = abd(1, 3) / abd(1, 1);
-    out[19] = abd(2, 3) / abd(2, 2);
-    out[20] = abd(4, 6) / abd(4, 4);
-    out[21] = abd(5, 6) / abd(5, 5);
-    for (int i = 1; i <= 6; ++i) {
-        out[21 + i] = nm(i);
-        out[27 + i] = strains(i);
-        out[34 + i] = y(i);
-    }
-    out[34] = params.h;
+    WriteLaminateOutput({abd, nm, strains, y, params.h}, out);
 }

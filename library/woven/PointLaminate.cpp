@@ -1,5 +1,7 @@
 #include "PointLaminate.h"
 
+#include "LaminateLayout.h"
+
 namespace {
 
 // Thickness, first and second moments of the resin layers (together) and of each yarn.
@@ -39,16 +41,7 @@ CMatrix PointABD(const CellPoint& point, const CMatrix& Qm, const CMatrix& QU, c
     CMatrix A = (Qm * m.tR + QU * m.tU) + QL * m.tL;
     CMatrix B = ((Qm * m.qR + QU * m.qU) + QL * m.qL) * -0.5;
     CMatrix D = ((Qm * m.kR + QU * m.kU) + QL * m.kL) * 0.3333333333333333;
-    CMatrix abd(6, 6, false);
-    for (int i = 1; i <= 3; ++i) {
-        for (int j = 1; j <= 3; ++j) {
-            abd(i, j) = A(i, j);
-            abd(i, j + 3) = B(i, j);
-            abd(i + 3, j) = B(i, j);
-            abd(i + 3, j + 3) = D(i, j);
-        }
-    }
-    return abd;
+    return AssembleABD(A, B, D);
 }
 
 CVector PointThermalResultants(const CellPoint& point, const CMatrix& Qm, const CVector& alpham,

@@ -1,10 +1,10 @@
-// The sparse path of CMatrix's linear solve: the non-zero entries go into a sparse matrix of the
-// LU package, which orders, factors and solves.
+// The bridge from a dense CMatrix to the sparse LU package: the non-zero entries go into a sparse
+// matrix of the package, which orders, factors and solves.
+#include "SolveSparse.h"
 
 #include <algorithm>
 #include <limits>
 
-#include "numerics/Matrix.h"
 #include "sparse/SparseMatrix.h"
 
 namespace {
@@ -17,27 +17,29 @@ CVector NotANumber(int n) {
 
 }  // namespace
 
-CVector CMatrix::SolveSparse(CVector b) const {
+CVector SolveSparse(const CMatrix& a, CVector b) {
+    const int rows = a.Rows();
+    const int cols = a.Cols();
     bool allZero = std::all_of(b.Data(), b.Data() + b.Size(), [](double v) { return v == 0.0; });
     if (allZero) {
         return b;
     }
     int error = kSparseOk;
-    SparseMatrix* matrix = SparseCreate(rows_, 0, &error);
+    SparseMatrix* matrix = SparseCreate(rows, 0, &error);
     if (matrix == nullptr) {
-        return NotANumber(cols_);
+        return NotANumber(cols);
     }
     // Row by row, only the entries that are not zero.
-    for (int r = 1; r <= rows_; ++r) {
-        for (int k = 1; k <= cols_; ++k) {
-            double value = (*this)(r, k);
+    for (int r = 1; r <= rows; ++r) {
+        for (int k = 1; k <= cols; ++k) {
+            double value = a(r, k);
             if (value == 0.0) {
                 continue;
             }
             double* element = SparseElementAt(matrix, r, k);
             if (element == nullptr) {
                 SparseDestroy(matrix);
-                return NotANumber(cols_);
+                return NotANumber(cols);
             }
             *element = value;
         }
@@ -45,9 +47,9 @@ CVector CMatrix::SolveSparse(CVector b) const {
     // A fatal code leaves no usable factors; a small-pivot warning still gives a solution.
     if (SparseFactor(matrix) >= kSparseZeroPivot) {
         SparseDestroy(matrix);
-        return NotANumber(cols_);
+        return NotANumber(cols);
     }
-    CVector x(cols_);
+    CVector x(cols);
     SparseSolve(matrix, b.Data(), x.Data());
     SparseDestroy(matrix);
     return x;

@@ -2,8 +2,9 @@
 
 #include <cmath>
 
-#include "SparseFixtures.h"
+#include "fe/SolveSparse.h"
 #include "numerics/Matrix.h"
+#include "sparse/SparseFixtures.h"
 
 namespace {
 
@@ -16,7 +17,7 @@ constexpr double kGrowth = 1e-10;
 // size of the solution, the difference stays within a small multiple of the condition number.
 void ExpectSameSolution(const CMatrix& a, const CVector& b, double tolerance) {
     CVector dense = a.Solve(b);
-    CVector sparse = a.SolveSparse(b);
+    CVector sparse = SolveSparse(a, b);
     double scale = 0.0;
     for (int i = 1; i <= b.Size(); ++i) {
         scale = std::max(scale, std::fabs(dense(i)));
@@ -71,7 +72,7 @@ TEST(SolveSparse, AllZeroRightHandSideComesBackUntouched) {
     // Even a matrix the package would call singular: it is never consulted.
     CMatrix a(3, 3);
     CVector b(3);
-    CVector x = a.SolveSparse(b);
+    CVector x = SolveSparse(a, b);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_EQ(x(i), 0.0);
         EXPECT_FALSE(std::signbit(x(i)));
@@ -115,14 +116,14 @@ TEST(SolveSparse, SingularMatrixGivesNotANumber) {
     CMatrix zeroRow = Square(3, {1, 2, 0, 0, 0, 0, 4, 0, 5});
     CVector b = RandomVector(3, 500);
     CVector dense = zeroRow.Solve(b);
-    CVector sparse = zeroRow.SolveSparse(b);
+    CVector sparse = SolveSparse(zeroRow, b);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_TRUE(std::isnan(dense(i)));
         EXPECT_TRUE(std::isnan(sparse(i)));
     }
     // Two proportional rows: elimination meets an exactly zero pivot.
     CMatrix dependent = Square(3, {1, 2, 3, 2, 4, 6, 0, 1, 1});
-    CVector x = dependent.SolveSparse(b);
+    CVector x = SolveSparse(dependent, b);
     for (int i = 1; i <= 3; ++i) {
         EXPECT_TRUE(std::isnan(x(i)));
     }
@@ -133,7 +134,7 @@ TEST(SolveSparse, ExhaustedMemoryGivesNotANumberAndNoLeak) {
     CVector b = RandomVector(8, 601);
     for (int nth : {1, 2, 5, 9}) {
         SparseFailNthAllocation(nth);
-        CVector x = a.SolveSparse(b);
+        CVector x = SolveSparse(a, b);
         SparseFailNthAllocation(0);
         EXPECT_TRUE(std::isnan(x(1)) && std::isnan(x(8))) << nth;
     }
