@@ -42,7 +42,7 @@ public:
     // Queues what the user does in the next form run modally, which must be a FormClass.
     template <typename FormClass>
     void QueueForm(std::function<void(FormClass&)> script) {
-        scripts_.push_back({typeid(FormClass).name(), [script](CForm& form) {
+        auto run = [script](CForm& form) {
             auto* typed = dynamic_cast<FormClass*>(&form);
             if (typed == nullptr) {
                 ADD_FAILURE() << "form \"" << form.Title() << "\" opened where a "
@@ -50,7 +50,8 @@ public:
                 return;
             }
             script(*typed);
-        }});
+        };
+        scripts_.push_back({typeid(FormClass).name(), run});
     }
 
     // Texts of the recorded messages, for compact comparisons.
