@@ -75,31 +75,28 @@ int RunList(const ListCommand& command, std::ostream& out, std::ostream& err) {
     };
     std::vector<std::string> names;
     if (command.what == "resins") {
-        names = ListTexts(lists.Resins());
-        for (int i = 0; i < lists.Resins().Count(); ++i) {
-            const ResinRecord* resin = lists.Resins().ReferenceAt(i);
+        names = DisplayNames(lists.Resins());
+        for (const auto& [name, resin] : lists.Resins()) {
             addMaterial(resin->name, resin->Array(), resin->properties.size(),
                         lists.IsUserResin(resin));
         }
     } else if (command.what == "fibres") {
-        names = ListTexts(lists.Fibres());
-        for (int i = 0; i < lists.Fibres().Count(); ++i) {
-            const FibreRecord* fibre = lists.Fibres().ReferenceAt(i);
+        names = DisplayNames(lists.Fibres());
+        for (const auto& [name, fibre] : lists.Fibres()) {
             addMaterial(fibre->name, fibre->Array(), fibre->properties.size(),
                         lists.IsUserFibre(fibre));
         }
     } else if (command.what == "weaves") {
-        names = ListTexts(lists.Weaves());
+        names = DisplayNames(lists.Weaves());
         for (const std::string& name : names) {
             entries.push_back({{"name", name}});
         }
     } else {
         const auto& models =
             command.what == "elastic" ? lists.ElasticModels() : lists.ThermalModels();
-        names = ListTexts(models);
-        for (int i = 0; i < models.Count(); ++i) {
-            entries.push_back(
-                {{"name", models.ReferenceAt(i)->name}, {"code", models.ReferenceAt(i)->code}});
+        names = DisplayNames(models);
+        for (const auto& [name, model] : models) {
+            entries.push_back({{"name", model->name}, {"code", model->code}});
         }
     }
     if (command.json) {
@@ -199,10 +196,10 @@ int Deliver(const std::vector<Calculation>& calculations, bool isSweep,
 }
 
 // The first entry of a model list, as the form selects it at start-up, unless one is named.
-ModelChoice ChooseModelsOrFirst(const CDropDownList<const ModelEntry*>& list,
-                                const std::string& what, const std::string& typed) {
+ModelChoice ChooseModelsOrFirst(const DisplayList<const ModelEntry*>& list, const std::string& what,
+                                const std::string& typed) {
     if (typed.empty()) {
-        return ModelChoice{{list.ReferenceAt(0)}, false};
+        return ModelChoice{{list.front().reference}, false};
     }
     return ChooseModels(list, what, typed);
 }
