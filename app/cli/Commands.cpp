@@ -236,40 +236,47 @@ int RunPly(const PlyCommand& command, std::ostream& out, std::ostream& err) {
 }
 
 int RunFabric(const FabricCommand& command, std::ostream& out, std::ostream& err) {
-    FabricInputs inputs;
+    FabricRequest request;
     // The choices were checked ignoring case.
-    inputs.abd = Lowered(command.results) == "abd";
-    inputs.finiteElements = Lowered(command.method) == "fe";
-    inputs.isoStrain = Lowered(command.model) == "iso-strain";
-    if (inputs.finiteElements && !inputs.abd) {
+    const bool abd = Lowered(command.results) == "abd";
+    const bool finiteElements = Lowered(command.method) == "fe";
+    if (finiteElements && !abd) {
         BadUsage("--method fe gives laminate results only: add --results abd");
     }
-    inputs.data = FabricData{ReadNumber("--warp-count", command.warpCount),
-                             ReadNumber("--fill-count", command.fillCount),
-                             ReadNumber("--density", command.density),
-                             ReadNumber("--warp-angle", command.warpAngle),
-                             ReadNumber("--fill-angle", command.fillAngle)};
-    inputs.settings = command.settings;
+    request.results = abd ? FabricResults::Laminate : FabricResults::Constants3D;
+    request.method = finiteElements ? FabricMethod::FiniteElements : FabricMethod::Average;
+    request.isoStrain = Lowered(command.model) == "iso-strain";
+    request.data = FabricData{ReadNumber("--warp-count", command.warpCount),
+                              ReadNumber("--fill-count", command.fillCount),
+                              ReadNumber("--density", command.density),
+                              ReadNumber("--warp-angle", command.warpAngle),
+                              ReadNumber("--fill-angle", command.fillAngle)};
+    request.settings = command.settings;
     const DisplayOptions defaults;
-    inputs.minimums.abdMinimum = ReadMinimum("--abd-min", command.abdMinimum, defaults.abdMinimum);
-    inputs.minimums.thermalMinimum =
+    DisplayOptions minimums;
+    minimums.abdMinimum = ReadMinimum("--abd-min", command.abdMinimum, defaults.abdMinimum);
+    minimums.thermalMinimum =
         ReadMinimum("--thermal-min", command.thermalMinimum, defaults.thermalMinimum);
     const VolumeFractions fractions = ParseVolumeFractions(command.vf);
 
     const std::unique_ptr<CMaterialLists> opened = OpenLists(err);
     const CMaterialLists& lists = *opened;
-    inputs.resin = FindEntry(lists.Resins(), "resin", command.resin);
-    inputs.fibre = FindEntry(lists.Fibres(), "fibre", command.fibre);
-    inputs.weave = FindEntry(lists.Weaves(), "weave", command.weave);
+    const ResinRecord* resin = FindEntry(lists.Resins(), "resin", command.resin);
+    const FibreRecord* fibre = FindEntry(lists.Fibres(), "fibre", command.fibre);
+    request.resinName = resin->name;
+    request.resin = resin->Array();
+    request.fibreName = fibre->name;
+    request.fibre = fibre->Array();
+    request.weave = FindEntry(lists.Weaves(), "weave", command.weave);
     CheckVolumeFractions(fractions);
-    if (!FabricDataValid(inputs.data)) {
+    if (!FabricDataValid(request.data)) {
         Reject(kInvalidFabricDataMessage);
     }
 
     std::vector<Calculation> calculations;
     for (double percent : fractions.percents) {
-        inputs.fibreVolumePercent = percent;
-        calculations.push_back(CalculateFabric(inputs, command.output.report));
+        request.fibreVolumePercent = percent;
+        calculations.push_back(CalculateFabric(request, minimums, command.output.report));
     }
     return Deliver(calculations, fractions.isSweep, command.output, out, err);
 }
