@@ -172,12 +172,18 @@ ValueLineCounts CountValueLines(const CFileText& text, const Sections& sections)
     return counts;
 }
 
+// The three text values that open every record: name, user and date.
+template <typename Record>
+void ReadIdentity(const CFileText& text, std::size_t& pos, Record& record) {
+    record.name = text.Value(pos);
+    record.user = text.Value(pos);
+    record.date = text.Value(pos);
+}
+
 // One resin's six values from `pos` on: name, user, date, E [GPa], nu, alpha [1/K].
 ResinRecord ReadResin(const CFileText& text, std::size_t& pos) {
     ResinRecord resin;
-    resin.name = text.Value(pos);
-    resin.user = text.Value(pos);
-    resin.date = text.Value(pos);
+    ReadIdentity(text, pos, resin);
     resin.E() = ReadNumber(text.Value(pos)) * kGigapascal;
     resin.Nu() = ReadNumber(text.Value(pos));
     resin.Alpha() = ReadNumber(text.Value(pos));
@@ -188,9 +194,7 @@ ResinRecord ReadResin(const CFileText& text, std::size_t& pos) {
 // alpha1, alpha2 [1/K], density [kg/m^3].
 FibreRecord ReadFibre(const CFileText& text, std::size_t& pos) {
     FibreRecord fibre;
-    fibre.name = text.Value(pos);
-    fibre.user = text.Value(pos);
-    fibre.date = text.Value(pos);
+    ReadIdentity(text, pos, fibre);
     for (int k = 0; k < 4; ++k) {
         fibre.properties[k] = ReadNumber(text.Value(pos)) * kGigapascal;
     }
