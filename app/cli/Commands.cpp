@@ -22,8 +22,8 @@ constexpr const char* kUserFileName = "userData.dat";
 std::unique_ptr<CMaterialLists> OpenLists(std::ostream& err) {
     auto lists = std::make_unique<CMaterialLists>(kUserFileName);
     if (lists->UserFileUnreadable()) {
-        err << "corvel-cli: warning: \"" << kUserFileName
-            << "\" could not be read; no user-defined materials are listed\n";
+        err << "corvel-cli: warning: " << lists->UserFileFailure()
+            << "; no user-defined materials are listed\n";
     }
     return lists;
 }

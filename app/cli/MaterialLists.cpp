@@ -5,7 +5,7 @@
 
 // The lists hold the main form's entries in its order: built-in entries first, then the user's
 // materials head first, so equal names sit in the same order as on the form.
-CMaterialLists::CMaterialLists(const std::string& userFileName) {
+CMaterialLists::CMaterialLists(const std::string& userFileName) : userFileName_(userFileName) {
     userMaterials_.LoadUserMaterials(userFileName);
     for (const ResinRecord& resin : catalogue_.Resins()) {
         resins_.push_back({resin.name, &resin});

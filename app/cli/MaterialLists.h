@@ -28,12 +28,15 @@ public:
     bool UserFileUnreadable() const {
         return userMaterials_.FileFound() && !userMaterials_.ReadOk();
     }
+    // Why, naming the file, the line and the reason.
+    std::string UserFileFailure() const { return userMaterials_.LoadFailureText(userFileName_); }
 
     // Whether a resin or fibre of this list came from the user file.
     bool IsUserResin(const ResinRecord* resin) const;
     bool IsUserFibre(const FibreRecord* fibre) const;
 
 private:
+    std::string userFileName_;
     CCatalogue catalogue_;
     CUserMaterials userMaterials_;
     DisplayList<const ResinRecord*> resins_;
