@@ -20,6 +20,8 @@ inline constexpr double kCellFactors[2] = {10.0, 5.0};
 
 // Room for the largest result: 41 doubles of the fabric laminate models.
 inline constexpr int kFabricResultSize = 41;
+// The results of a UD ply or random mat.
+inline constexpr int kPlyResultSize = 9;
 
 // The library's fabric array: the configuration's four percentages as fractions, then the warp
 // and fill counts and the areal density.

@@ -1,5 +1,6 @@
 #include "InputChecks.h"
 
+#include <algorithm>
 #include <cmath>
 
 bool FabricDataValid(const FabricData& data) {
@@ -10,5 +11,13 @@ bool FabricDataValid(const FabricData& data) {
         }
     }
     const double difference = data.warpAngleDeg - data.fillAngleDeg;
-    return std::isfinite(difference) && std::fmod(difference, 180.0) != 0.0;
+    if (!std::isfinite(difference)) {
+        return false;
+    }
+    const double offParallel = std::fmod(std::fabs(difference), 180.0);
+    return std::min(offParallel, 180.0 - offParallel) > kParallelYarnTolerance;
+}
+
+bool ResultsFinite(const double* out, int count) {
+    return std::all_of(out, out + count, [](double value) { return std::isfinite(value); });
 }

@@ -21,7 +21,19 @@ struct FabricData {
     double fillAngleDeg = 0.0;
 };
 
+// Yarn directions closer than this to parallel [degrees] leave no crossing to model. Typed angles
+// carry rounding errors of about 1e-14 degrees (180.00000000000003 is 180 as typed); a real
+// weave's yarns cross at tens of degrees. Within this tolerance the fabric's thickness, which
+// grows as 1 / |sin(angle between the yarns)|, would come out thousands of kilometres.
+inline constexpr double kParallelYarnTolerance = 1e-6;
+
 // Counts and density must be positive and finite, and the two yarn directions must not be
-// parallel: equal angles, or angles a whole number of half turns apart, leave no crossing to
-// model. NaN fails every check.
+// parallel: equal angles, or angles a whole number of half turns apart (within
+// kParallelYarnTolerance), leave no crossing to model. NaN fails every check.
 bool FabricDataValid(const FabricData& data);
+
+// A calculation is shown only when the library's results are all finite numbers: a degenerate
+// input (a zero fibre height, a volume fraction too small to represent) gives NaN or infinity,
+// which is refused with kInvalidFabricDataMessage rather than shown or reported. `count` is the
+// number of values the entry point writes: 9 for a ply or mat, 19 or 41 for a fabric.
+bool ResultsFinite(const double* out, int count);

@@ -54,6 +54,10 @@ void CMainDialog::RunCalculation() {
             }
             break;
     }
+    if (!ResultsFinite(out, case_ == kFabricCase ? fabric.OutputSize() : kPlyResultSize)) {
+        Refuse(kInvalidFabricDataMessage);
+        return;
+    }
     lastInputs_ = CalculationInputs{fibreList_.SelectedText(),
                                     resinList_.SelectedText(),
                                     weaveList_.SelectedText(),

@@ -10,8 +10,6 @@
 
 namespace {
 
-constexpr int kPlyResultSize = 9;
-
 std::string Trimmed(const std::string& text) {
     const std::size_t begin = text.find_first_not_of(' ');
     const std::size_t end = text.find_last_not_of(' ');
@@ -73,7 +71,7 @@ nlohmann::ordered_json ModelJson(const ModelEntry& model) {
 
 }  // namespace
 
-Calculation CalculatePly(const PlyInputs& in, bool withReport) {
+Calculation CalculatePly(const PlyInputs& in, CalculationParts parts) {
     const bool udPly = in.kind == PlyKind::UDPly;
     double out[kPlyResultSize] = {};
     const double vf = in.fibreVolumePercent * 0.01;
@@ -83,18 +81,23 @@ Calculation CalculatePly(const PlyInputs& in, bool withReport) {
         RNDProperties(vf, in.resin->Array(), in.fibre->Array(), in.elastic->code, in.thermal->code,
                       out);
     }
+    if (!ResultsFinite(out, kPlyResultSize)) {
+        Reject(kInvalidFabricDataMessage);
+    }
 
     Calculation result;
     result.kind = udPly ? ReportKind::UDPly : ReportKind::RandomMat;
     result.title = udPly ? "MicroMechanical Model Results" : "Random Model Results";
-    result.description = "resin " + in.resin->name + ", fibre " + in.fibre->name + ", Vf " +
-                         FieldText(in.fibreVolumePercent) + " %, elastic " + in.elastic->name +
-                         ", thermal " + in.thermal->name;
-    result.inputs = {{"resin", in.resin->name},
-                     {"fibre", in.fibre->name},
-                     {"vf", in.fibreVolumePercent},
-                     {"elastic", ModelJson(*in.elastic)},
-                     {"thermal", ModelJson(*in.thermal)}};
+    if (parts.details) {
+        result.description = "resin " + in.resin->name + ", fibre " + in.fibre->name + ", Vf " +
+                             FieldText(in.fibreVolumePercent) + " %, elastic " + in.elastic->name +
+                             ", thermal " + in.thermal->name;
+        result.inputs = {{"resin", in.resin->name},
+                         {"fibre", in.fibre->name},
+                         {"vf", in.fibreVolumePercent},
+                         {"elastic", ModelJson(*in.elastic)},
+                         {"thermal", ModelJson(*in.thermal)}};
+    }
     result.output.assign(out, out + kPlyResultSize);
     result.keys = {{"vf [%]", FieldText(in.fibreVolumePercent)},
                    {"elastic", in.elastic->name},
@@ -104,13 +107,13 @@ Calculation CalculatePly(const PlyInputs& in, bool withReport) {
     if (udPly) {
         const UDResults record = UDResults::FromLibrary(out);
         result.shown = ShownFromTable(CResultsUDDialog::RowTexts(), record);
-        if (withReport) {
+        if (parts.report) {
             result.report = UDPlyReport(reportInputs, AsDisplayed(record));
         }
     } else {
         const RandomMatResults record = RandomMatResults::FromLibrary(out);
         result.shown = ShownFromTable(CResultsRandomDialog::RowTexts(), record);
-        if (withReport) {
+        if (parts.report) {
             result.report = RandomMatReport(reportInputs, AsDisplayed(record));
         }
     }
@@ -118,9 +121,9 @@ Calculation CalculatePly(const PlyInputs& in, bool withReport) {
 }
 
 Calculation CalculateFabric(const FabricRequest& in, const DisplayOptions& minimums,
-                            bool withReport) {
+                            CalculationParts parts) {
     double out[kFabricResultSize] = {};
-    if (!in.Calculate(out)) {
+    if (!in.Calculate(out) || !ResultsFinite(out, in.OutputSize())) {
         Reject(kInvalidFabricDataMessage);
     }
 
@@ -129,39 +132,41 @@ Calculation CalculateFabric(const FabricRequest& in, const DisplayOptions& minim
     result.kind = abd ? ReportKind::FabricABD : ReportKind::Fabric3D;
     result.title = abd ? "ABD RESULTS" : "3D Results";
     const FabricReportInputs reportInputs = in.ReportInputs(out);
-    result.description = "resin " + in.resinName + ", fibre " + in.fibreName + ", weave " +
-                         in.weave->Name() + ", Vf " + FieldText(in.fibreVolumePercent) + " %, " +
-                         (in.isoStrain ? "iso-strain" : "iso-stress") +
-                         (in.FiniteElements() ? ", finite elements" : ", average") +
-                         ", thickness " + FormatGeneral(reportInputs.thicknessMm, kResultDigits) +
-                         " mm";
-    const FabricConfiguration& settings = in.settings;
-    result.inputs = {
-        {"resin", in.resinName},
-        {"fibre", in.fibreName},
-        {"weave", in.weave->Name()},
-        {"vf", in.fibreVolumePercent},
-        {"warpCount", in.data.warpCount},
-        {"fillCount", in.data.fillCount},
-        {"arealDensity", in.data.arealDensity},
-        {"warpAngle", in.data.warpAngleDeg},
-        {"fillAngle", in.data.fillAngleDeg},
-        {"results", abd ? "abd" : "3d"},
-        {"method", in.FiniteElements() ? "fe" : "average"},
-        {"model", in.isoStrain ? "iso-strain" : "iso-stress"},
-        {"configuration",
-         {{"gaussPoints", settings.gaussPoints},
-          {"warpUndulation", settings.warpUndulation},
-          {"fillUndulation", settings.fillUndulation},
-          {"fibreHeight", settings.fibreHeight},
-          {"fibreWidth", settings.fibreWidth},
-          {"accuracy", settings.accuracy}}},
-        {"libraryModel", in.LibraryModel()},
-        {"reductions", in.Reductions()},
-    };
-    if (abd) {
-        result.inputs["abdMin"] = minimums.abdMinimum;
-        result.inputs["thermalMin"] = minimums.thermalMinimum;
+    if (parts.details) {
+        result.description = "resin " + in.resinName + ", fibre " + in.fibreName + ", weave " +
+                             in.weave->Name() + ", Vf " + FieldText(in.fibreVolumePercent) +
+                             " %, " + (in.isoStrain ? "iso-strain" : "iso-stress") +
+                             (in.FiniteElements() ? ", finite elements" : ", average") +
+                             ", thickness " +
+                             FormatGeneral(reportInputs.thicknessMm, kResultDigits) + " mm";
+        const FabricConfiguration& settings = in.settings;
+        result.inputs = {
+            {"resin", in.resinName},
+            {"fibre", in.fibreName},
+            {"weave", in.weave->Name()},
+            {"vf", in.fibreVolumePercent},
+            {"warpCount", in.data.warpCount},
+            {"fillCount", in.data.fillCount},
+            {"arealDensity", in.data.arealDensity},
+            {"warpAngle", in.data.warpAngleDeg},
+            {"fillAngle", in.data.fillAngleDeg},
+            {"results", abd ? "abd" : "3d"},
+            {"method", in.FiniteElements() ? "fe" : "average"},
+            {"model", in.isoStrain ? "iso-strain" : "iso-stress"},
+            {"configuration",
+             {{"gaussPoints", settings.gaussPoints},
+              {"warpUndulation", settings.warpUndulation},
+              {"fillUndulation", settings.fillUndulation},
+              {"fibreHeight", settings.fibreHeight},
+              {"fibreWidth", settings.fibreWidth},
+              {"accuracy", settings.accuracy}}},
+            {"libraryModel", in.LibraryModel()},
+            {"reductions", in.Reductions()},
+        };
+        if (abd) {
+            result.inputs["abdMin"] = minimums.abdMinimum;
+            result.inputs["thermalMin"] = minimums.thermalMinimum;
+        }
     }
     result.output.assign(out, out + in.OutputSize());
     result.keys = {{"vf [%]", FieldText(in.fibreVolumePercent)}};
@@ -170,13 +175,13 @@ Calculation CalculateFabric(const FabricRequest& in, const DisplayOptions& minim
         const FabricABDResults record =
             FabricABDResults::FromLibrary(out, minimums.abdMinimum, minimums.thermalMinimum);
         result.shown = ShownLaminate(record);
-        if (withReport) {
+        if (parts.report) {
             result.report = FabricABDReport(reportInputs, AsDisplayed(record));
         }
     } else {
         const Fabric3DResults record = Fabric3DResults::FromLibrary(out);
         result.shown = ShownFromTable(CResults3DDialog::RowTexts(), record);
-        if (withReport) {
+        if (parts.report) {
             result.report = Fabric3DReport(reportInputs, AsDisplayed(record));
         }
     }

@@ -46,11 +46,21 @@ struct PlyInputs {
     const ModelEntry* thermal = nullptr;
 };
 
+// What a calculation is asked to carry besides its values and keys: the report text, and the
+// description and inputs that a single result and JSON show (a CSV or table sweep of millions of
+// rows spares them).
+struct CalculationParts {
+    bool report = false;
+    bool details = true;
+};
+
 // UDMixel or RNDProperties; the volume fraction must already have passed FibreVolumeValid.
-Calculation CalculatePly(const PlyInputs& inputs, bool withReport);
+// Results that are not all finite are refused with "Invalid data values".
+Calculation CalculatePly(const PlyInputs& inputs, CalculationParts parts);
 
 // WFProperties model 0, 1 or 2 as the request asks; its inputs must already have passed both
-// input checks. A call the library refuses is refused with the calculator's "Invalid data
-// values". The display minimums clear the small entries of a laminate, as the result form does.
+// input checks. A call the library refuses, or results that are not all finite, are refused with
+// the calculator's "Invalid data values". The display minimums clear the small entries of a
+// laminate, as the result form does.
 Calculation CalculateFabric(const FabricRequest& request, const DisplayOptions& minimums,
-                            bool withReport);
+                            CalculationParts parts);

@@ -2,19 +2,41 @@
 
 #include <CLI/CLI.hpp>
 
+#include <algorithm>
+#include <thread>
+
 #include "CliFailure.h"
 #include "NameLookup.h"
 #include "NumberFormat.h"
 
 namespace {
 
-void AddOutputOptions(CLI::App& command, OutputOptions& output, bool& json, bool& csv) {
-    CLI::Option* jsonFlag = command.add_flag(
-        "--json", json, "Print the inputs, the library's output array and the displayed values");
-    command.add_flag("--csv", csv, "Print comma-separated values with a header row")
-        ->excludes(jsonFlag);
+// The formats chosen on a command line; at most one.
+struct FormatFlags {
+    bool json = false;
+    bool jsonLines = false;
+    bool csv = false;
+};
+
+void AddOutputOptions(CLI::App& command, OutputOptions& output, FormatFlags& flags) {
+    CLI::Option* jsonFlag =
+        command.add_flag("--json", flags.json,
+                         "Print the inputs, the library's output array and the displayed values");
+    CLI::Option* linesFlag = command.add_flag(
+        "--json-lines", flags.jsonLines, "The same as --json, one object per line, for sweeps");
+    command.add_flag("--csv", flags.csv, "Print comma-separated values with a header row")
+        ->excludes(jsonFlag)
+        ->excludes(linesFlag);
+    linesFlag->excludes(jsonFlag);
     command.add_flag("--report", output.report,
                      "Append the calculator's report to its file in the working directory");
+    output.jobs = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    command
+        .add_option("--jobs", output.jobs,
+                    "Threads computing the rows of a sweep (default: the number of cores); the "
+                    "output is the same for any number")
+        ->check(CLI::Range(1, 1024))
+        ->capture_default_str();
 }
 
 void AddMaterialOptions(CLI::App& command, std::string& resin, std::string& fibre,
@@ -28,16 +50,16 @@ void AddMaterialOptions(CLI::App& command, std::string& resin, std::string& fibr
         ->required();
 }
 
-void AddPlyOptions(CLI::App& command, PlyCommand& ply, bool& json, bool& csv) {
+void AddPlyOptions(CLI::App& command, PlyCommand& ply, FormatFlags& flags) {
     AddMaterialOptions(command, ply.resin, ply.fibre, ply.vf);
     command.add_option("--elastic", ply.elastic,
                        "Elastic model name or code (1..6), or all; default: the first listed");
     command.add_option("--thermal", ply.thermal,
                        "Thermal model name or code (11..17), or all; default: the first listed");
-    AddOutputOptions(command, ply.output, json, csv);
+    AddOutputOptions(command, ply.output, flags);
 }
 
-void AddFabricOptions(CLI::App& command, FabricCommand& fabric, bool& json, bool& csv) {
+void AddFabricOptions(CLI::App& command, FabricCommand& fabric, FormatFlags& flags) {
     AddMaterialOptions(command, fabric.resin, fabric.fibre, fabric.vf);
     command.add_option("--weave", fabric.weave, "Weave name")->required();
     command.add_option("--warp-count", fabric.warpCount, "Warp count [1/m]")->required();
@@ -86,11 +108,17 @@ void AddFabricOptions(CLI::App& command, FabricCommand& fabric, bool& json, bool
         .add_option("--thermal-min", fabric.thermalMinimum,
                     "Minimum displayed thermal entry (per kelvin)")
         ->default_str(FormatGeneral(defaults.thermalMinimum, kFieldDigits));
-    AddOutputOptions(command, fabric.output, json, csv);
+    AddOutputOptions(command, fabric.output, flags);
 }
 
-OutputFormat FormatOf(bool json, bool csv) {
-    return json ? OutputFormat::Json : csv ? OutputFormat::Csv : OutputFormat::Table;
+OutputFormat FormatOf(const FormatFlags& flags) {
+    if (flags.json) {
+        return OutputFormat::Json;
+    }
+    if (flags.jsonLines) {
+        return OutputFormat::JsonLines;
+    }
+    return flags.csv ? OutputFormat::Csv : OutputFormat::Table;
 }
 
 }  // namespace
@@ -123,23 +151,20 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
     weaveCommand->add_flag("--json", weave.json, "Print JSON");
 
     PlyCommand ud;
-    bool udJson = false;
-    bool udCsv = false;
+    FormatFlags udFormat;
     CLI::App* udCommand = app.add_subcommand("ud", "Unidirectional ply properties");
-    AddPlyOptions(*udCommand, ud, udJson, udCsv);
+    AddPlyOptions(*udCommand, ud, udFormat);
 
     PlyCommand mat;
     mat.randomMat = true;
-    bool matJson = false;
-    bool matCsv = false;
+    FormatFlags matFormat;
     CLI::App* matCommand = app.add_subcommand("mat", "Random mat properties");
-    AddPlyOptions(*matCommand, mat, matJson, matCsv);
+    AddPlyOptions(*matCommand, mat, matFormat);
 
     FabricCommand fabric;
-    bool fabricJson = false;
-    bool fabricCsv = false;
+    FormatFlags fabricFormat;
     CLI::App* fabricCommand = app.add_subcommand("fabric", "Woven fabric properties");
-    AddFabricOptions(*fabricCommand, fabric, fabricJson, fabricCsv);
+    AddFabricOptions(*fabricCommand, fabric, fabricFormat);
 
     ParsedCommandLine parsed;
     // An unknown first word is most likely a mistyped command: name it and the close ones.
@@ -171,13 +196,13 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
     } else if (weaveCommand->parsed()) {
         parsed.command = weave;
     } else if (udCommand->parsed()) {
-        ud.output.format = FormatOf(udJson, udCsv);
+        ud.output.format = FormatOf(udFormat);
         parsed.command = ud;
     } else if (matCommand->parsed()) {
-        mat.output.format = FormatOf(matJson, matCsv);
+        mat.output.format = FormatOf(matFormat);
         parsed.command = mat;
     } else {
-        fabric.output.format = FormatOf(fabricJson, fabricCsv);
+        fabric.output.format = FormatOf(fabricFormat);
         parsed.command = fabric;
     }
     return parsed;

@@ -10,12 +10,14 @@
 // The command line of corvel-cli, as typed: names and numbers stay texts here and are looked up
 // and read by the commands, so their messages name what was typed.
 
-// How results are printed: a table as the result forms show them, JSON or CSV.
-enum class OutputFormat { Table, Json, Csv };
+// How results are printed: a table as the result forms show them, JSON, JSON lines (one
+// object per line) or CSV.
+enum class OutputFormat { Table, Json, JsonLines, Csv };
 
 struct OutputOptions {
     OutputFormat format = OutputFormat::Table;
     bool report = false;  // append the calculator's report to its file in the working directory
+    int jobs = 1;         // threads computing the rows of a sweep
 };
 
 struct ListCommand {

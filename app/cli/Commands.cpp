@@ -7,6 +7,7 @@
 
 #include "CliArguments.h"
 #include "CliFailure.h"
+#include "Delivery.h"
 #include "NumberFormat.h"
 #include "OutputFormats.h"
 #include "Sweep.h"
@@ -103,7 +104,7 @@ int RunList(const ListCommand& command, std::ostream& out, std::ostream& err) {
         }
     }
     if (command.json) {
-        out << entries.dump(2) << '\n';
+        out << JsonText(entries, 2) << '\n';
     } else {
         for (const std::string& name : names) {
             out << name << '\n';
@@ -130,7 +131,7 @@ int RunWeave(const WeaveCommand& command, std::ostream& out, std::ostream& err) 
                                              {"rows", weave->Rows()},
                                              {"cells", cells},
                                              {"maxReduction", weave->MaxReduction()}};
-        out << json.dump(2) << '\n';
+        out << JsonText(json, 2) << '\n';
         return 0;
     }
     out << weave->Name() << ": " << weave->Cols() << " x " << weave->Rows()
@@ -144,60 +145,6 @@ int RunWeave(const WeaveCommand& command, std::ostream& out, std::ostream& err) 
     return 0;
 }
 
-// Appends the reports (when asked), then prints the results; a report that cannot be written
-// stops the command before anything is printed.
-int Deliver(const std::vector<Calculation>& calculations, bool isSweep,
-            const OutputOptions& options, std::ostream& out, std::ostream& err) {
-    std::string confirmation;
-    if (options.report) {
-        std::string reports;
-        for (const Calculation& calculation : calculations) {
-            reports += calculation.report;
-        }
-        const Message message = AppendReport(calculations.front().kind, reports);
-        if (message.icon != MessageIcon::Information) {
-            throw CliFailure{kExitRejected, message.text};
-        }
-        confirmation = message.text;
-    }
-    switch (options.format) {
-        case OutputFormat::Json: {
-            nlohmann::ordered_json json;
-            if (isSweep) {
-                json["results"] = nlohmann::ordered_json::array();
-                for (const Calculation& calculation : calculations) {
-                    json["results"].push_back(CalculationJson(calculation));
-                }
-            } else {
-                json = CalculationJson(calculations.front());
-            }
-            if (!confirmation.empty()) {
-                json["report"] = confirmation;
-            }
-            out << json.dump(2) << '\n';
-            return 0;
-        }
-        case OutputFormat::Csv:
-            WriteCsv(out, calculations);
-            if (!confirmation.empty()) {
-                err << confirmation << '\n';
-            }
-            return 0;
-        case OutputFormat::Table:
-            if (isSweep) {
-                out << calculations.front().title << '\n';
-                WriteSweepTable(out, calculations);
-            } else {
-                WriteTable(out, calculations.front());
-            }
-            if (!confirmation.empty()) {
-                out << confirmation << '\n';
-            }
-            return 0;
-    }
-    return 0;
-}
-
 // The first entry of a model list, as the form selects it at start-up, unless one is named.
 ModelChoice ChooseModelsOrFirst(const DisplayList<const ModelEntry*>& list, const std::string& what,
                                 const std::string& typed) {
@@ -207,8 +154,41 @@ ModelChoice ChooseModelsOrFirst(const DisplayList<const ModelEntry*>& list, cons
     return ChooseModels(list, what, typed);
 }
 
-int RunPly(const PlyCommand& command, std::ostream& out, std::ostream& err) {
-    const std::unique_ptr<CMaterialLists> opened = OpenLists(err);
+// A sweep printed as a table or CSV shows neither the description nor the inputs of its rows.
+CalculationParts PartsFor(const OutputOptions& output, bool isSweep) {
+    const bool json =
+        output.format == OutputFormat::Json || output.format == OutputFormat::JsonLines;
+    return CalculationParts{output.report, !isSweep || json};
+}
+
+// The widest text of a key column: its values' widest.
+std::size_t WidestText(const std::vector<std::string>& texts) {
+    std::size_t widest = 0;
+    for (const std::string& text : texts) {
+        widest = std::max(widest, text.size());
+    }
+    return widest;
+}
+
+std::vector<std::string> VolumeFractionTexts(const VolumeFractions& fractions) {
+    std::vector<std::string> texts;
+    texts.reserve(fractions.percents.size());
+    for (double percent : fractions.percents) {
+        texts.push_back(FormatGeneral(percent, kFieldDigits));
+    }
+    return texts;
+}
+
+std::vector<std::string> ModelNames(const ModelChoice& choice) {
+    std::vector<std::string> names;
+    for (const ModelEntry* model : choice.models) {
+        names.push_back(model->name);
+    }
+    return names;
+}
+
+int RunPly(const PlyCommand& command, const CliStreams& streams) {
+    const std::unique_ptr<CMaterialLists> opened = OpenLists(streams.err);
     const CMaterialLists& lists = *opened;
     PlyInputs inputs;
     inputs.kind = command.randomMat ? PlyKind::RandomMat : PlyKind::UDPly;
@@ -221,24 +201,33 @@ int RunPly(const PlyCommand& command, std::ostream& out, std::ostream& err) {
     const VolumeFractions fractions = ParseVolumeFractions(command.vf);
     CheckVolumeFractions(fractions);
 
-    const bool withReport = command.output.report;
-    std::vector<Calculation> calculations;
-    calculations.reserve(fractions.percents.size() * elastic.models.size() * thermal.models.size());
-    for (double percent : fractions.percents) {
-        inputs.fibreVolumePercent = percent;
-        for (const ModelEntry* elasticModel : elastic.models) {
-            inputs.elastic = elasticModel;
-            for (const ModelEntry* thermalModel : thermal.models) {
-                inputs.thermal = thermalModel;
-                calculations.push_back(CalculatePly(inputs, withReport));
-            }
-        }
-    }
-    const bool isSweep = fractions.isSweep || elastic.isSweep || thermal.isSweep;
-    return Deliver(calculations, isSweep, command.output, out, err);
+    // Rows run volume fraction outermost, then elastic, then thermal model.
+    const std::size_t thermalCount = thermal.models.size();
+    const std::size_t modelCount = elastic.models.size() * thermalCount;
+    auto rowInputs = [=](std::size_t row) {
+        PlyInputs rowInputs = inputs;
+        rowInputs.fibreVolumePercent = fractions.percents[row / modelCount];
+        rowInputs.elastic = elastic.models[row % modelCount / thermalCount];
+        rowInputs.thermal = thermal.models[row % thermalCount];
+        return rowInputs;
+    };
+    RowPlan plan;
+    plan.kind = command.randomMat ? ReportKind::RandomMat : ReportKind::UDPly;
+    plan.count = fractions.percents.size() * modelCount;
+    plan.isSweep = fractions.isSweep || elastic.isSweep || thermal.isSweep;
+    plan.keyWidths = {WidestText(VolumeFractionTexts(fractions)), WidestText(ModelNames(elastic)),
+                      WidestText(ModelNames(thermal))};
+    const CalculationParts parts = PartsFor(command.output, plan.isSweep);
+    plan.compute = [=](std::size_t row) { return CalculatePly(rowInputs(row), parts); };
+    plan.describe = [=](std::size_t row) {
+        const PlyInputs in = rowInputs(row);
+        return "vf " + FormatGeneral(in.fibreVolumePercent, kFieldDigits) + " %, elastic " +
+               in.elastic->name + ", thermal " + in.thermal->name;
+    };
+    return Deliver(plan, command.output, streams);
 }
 
-int RunFabric(const FabricCommand& command, std::ostream& out, std::ostream& err) {
+int RunFabric(const FabricCommand& command, const CliStreams& streams) {
     FabricRequest request;
     // The choices were checked ignoring case.
     const bool abd = Lowered(command.results) == "abd";
@@ -262,7 +251,7 @@ int RunFabric(const FabricCommand& command, std::ostream& out, std::ostream& err
         ReadMinimum("--thermal-min", command.thermalMinimum, defaults.thermalMinimum);
     const VolumeFractions fractions = ParseVolumeFractions(command.vf);
 
-    const std::unique_ptr<CMaterialLists> opened = OpenLists(err);
+    const std::unique_ptr<CMaterialLists> opened = OpenLists(streams.err);
     const CMaterialLists& lists = *opened;
     const ResinRecord* resin = FindEntry(lists.Resins(), "resin", command.resin);
     const FibreRecord* fibre = FindEntry(lists.Fibres(), "fibre", command.fibre);
@@ -276,23 +265,34 @@ int RunFabric(const FabricCommand& command, std::ostream& out, std::ostream& err
         Reject(kInvalidFabricDataMessage);
     }
 
-    std::vector<Calculation> calculations;
-    for (double percent : fractions.percents) {
-        request.fibreVolumePercent = percent;
-        calculations.push_back(CalculateFabric(request, minimums, command.output.report));
-    }
-    return Deliver(calculations, fractions.isSweep, command.output, out, err);
+    RowPlan plan;
+    plan.kind = abd ? ReportKind::FabricABD : ReportKind::Fabric3D;
+    plan.count = fractions.percents.size();
+    plan.isSweep = fractions.isSweep;
+    plan.keyWidths = {WidestText(VolumeFractionTexts(fractions))};
+    const CalculationParts parts = PartsFor(command.output, plan.isSweep);
+    plan.compute = [=](std::size_t row) {
+        FabricRequest rowRequest = request;
+        rowRequest.fibreVolumePercent = fractions.percents[row];
+        return CalculateFabric(rowRequest, minimums, parts);
+    };
+    plan.describe = [=](std::size_t row) {
+        return "vf " + FormatGeneral(fractions.percents[row], kFieldDigits) + " %";
+    };
+    return Deliver(plan, command.output, streams);
 }
 
 }  // namespace
 
-int RunCorvelCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int RunCorvelCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+                 bool errIsTerminal) {
     const ParsedCommandLine parsed = ParseCommandLine(argc, argv, out, err);
     if (parsed.exitStatus >= 0) {
         return parsed.exitStatus;
     }
+    const CliStreams streams{out, err, errIsTerminal};
     try {
-        return std::visit(
+        const int status = std::visit(
             [&](const auto& command) -> int {
                 using Command = std::decay_t<decltype(command)>;
                 if constexpr (std::is_same_v<Command, ListCommand>) {
@@ -300,14 +300,19 @@ int RunCorvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
                 } else if constexpr (std::is_same_v<Command, WeaveCommand>) {
                     return RunWeave(command, out, err);
                 } else if constexpr (std::is_same_v<Command, PlyCommand>) {
-                    return RunPly(command, out, err);
+                    return RunPly(command, streams);
                 } else {
-                    return RunFabric(command, out, err);
+                    return RunFabric(command, streams);
                 }
             },
             parsed.command);
+        CheckOutput(out);
+        return status;
     } catch (const CliFailure& failure) {
         err << "corvel-cli: " << failure.message << '\n';
         return failure.status;
+    } catch (const std::bad_alloc&) {
+        err << "corvel-cli: not enough memory\n";
+        return kExitRejected;
     }
 }

@@ -36,32 +36,143 @@ std::string CsvField(const std::string& text) {
     return quoted + "\"";
 }
 
-// The header and cells of a sweep, row by row.
-std::vector<std::vector<std::string>> SweepCells(const std::vector<Calculation>& calculations) {
-    std::vector<std::vector<std::string>> rows;
-    if (calculations.empty()) {
-        return rows;
-    }
+// The header of a sweep: its keys, then each displayed value's label and unit.
+std::vector<std::string> SweepHeader(const Calculation& first) {
     std::vector<std::string> header;
-    for (const auto& [name, value] : calculations.front().keys) {
+    for (const auto& [name, value] : first.keys) {
         header.push_back(name);
     }
-    for (const ShownValue& value : calculations.front().shown) {
+    for (const ShownValue& value : first.shown) {
         header.push_back(ColumnName(value));
     }
-    rows.push_back(header);
-    for (const Calculation& calculation : calculations) {
-        std::vector<std::string> row;
-        for (const auto& [name, value] : calculation.keys) {
-            row.push_back(value);
-        }
-        for (const ShownValue& value : calculation.shown) {
-            row.push_back(ShownText(value.value));
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return header;
 }
+
+std::vector<std::string> SweepCells(const Calculation& row) {
+    std::vector<std::string> cells;
+    for (const auto& [name, value] : row.keys) {
+        cells.push_back(value);
+    }
+    for (const ShownValue& value : row.shown) {
+        cells.push_back(ShownText(value.value));
+    }
+    return cells;
+}
+
+std::string CsvLine(const std::vector<std::string>& cells) {
+    std::string line;
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+        line += (i == 0 ? "" : ",") + CsvField(cells[i]);
+    }
+    return line + '\n';
+}
+
+class CTablePrinter : public CSweepPrinter {
+public:
+    CTablePrinter(std::ostream& out, std::vector<std::size_t> keyWidths)
+        : out_(out), widths_(std::move(keyWidths)) {}
+
+    void Row(const Calculation& row) override {
+        if (!started_) {
+            const std::vector<std::string> header = SweepHeader(row);
+            for (std::size_t i = widths_.size(); i < header.size(); ++i) {
+                widths_.push_back(std::max(CharacterCount(header[i]), kValueWidth));
+            }
+            for (std::size_t i = 0; i < widths_.size(); ++i) {
+                widths_[i] = std::max(widths_[i], CharacterCount(header[i]));
+            }
+            out_ << row.title << '\n' << Line(header);
+            started_ = true;
+        }
+        out_ << Line(SweepCells(row));
+    }
+    void End(const std::string& confirmation) override {
+        if (!confirmation.empty()) {
+            out_ << confirmation << '\n';
+        }
+    }
+
+private:
+    std::string Line(const std::vector<std::string>& cells) const {
+        std::string line;
+        for (std::size_t i = 0; i < cells.size(); ++i) {
+            line += i + 1 < cells.size() ? Padded(cells[i], widths_[i] + 2) : cells[i];
+        }
+        return line + '\n';
+    }
+
+    std::ostream& out_;
+    std::vector<std::size_t> widths_;
+    bool started_ = false;
+};
+
+class CCsvPrinter : public CSweepPrinter {
+public:
+    CCsvPrinter(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    void Row(const Calculation& row) override {
+        if (!started_) {
+            out_ << CsvLine(SweepHeader(row));
+            started_ = true;
+        }
+        out_ << CsvLine(SweepCells(row));
+    }
+    void End(const std::string& confirmation) override {
+        if (!confirmation.empty()) {
+            err_ << confirmation << '\n';
+        }
+    }
+
+private:
+    std::ostream& out_;
+    std::ostream& err_;
+    bool started_ = false;
+};
+
+// {"results": [rows...], "report": confirmation}, indented by two blanks a level as the single
+// calculation's object is: each row's lines two levels in.
+class CJsonPrinter : public CSweepPrinter {
+public:
+    explicit CJsonPrinter(std::ostream& out) : out_(out) {}
+    void Row(const Calculation& row) override {
+        out_ << (started_ ? ",\n" : "{\n  \"results\": [\n");
+        started_ = true;
+        const std::string text = JsonText(CalculationJson(row), 2);
+        std::size_t begin = 0;
+        while (begin < text.size()) {
+            const std::size_t end = text.find('\n', begin);
+            out_ << "    " << text.substr(begin, end == std::string::npos ? end : end - begin + 1);
+            begin = end == std::string::npos ? text.size() : end + 1;
+        }
+    }
+    void End(const std::string& confirmation) override {
+        out_ << (started_ ? "\n  ]" : "{\n  \"results\": []");
+        if (!confirmation.empty()) {
+            out_ << ",\n  \"report\": " << JsonText(confirmation, -1);
+        }
+        out_ << "\n}\n";
+    }
+
+private:
+    std::ostream& out_;
+    bool started_ = false;
+};
+
+class CJsonLinesPrinter : public CSweepPrinter {
+public:
+    CJsonLinesPrinter(std::ostream& out, std::ostream& err) : out_(out), err_(err) {}
+    void Row(const Calculation& row) override {
+        out_ << JsonText(CalculationJson(row), -1) << '\n';
+    }
+    void End(const std::string& confirmation) override {
+        if (!confirmation.empty()) {
+            err_ << confirmation << '\n';
+        }
+    }
+
+private:
+    std::ostream& out_;
+    std::ostream& err_;
+};
 
 }  // namespace
 
@@ -89,38 +200,6 @@ void WriteTable(std::ostream& out, const Calculation& calculation) {
     }
 }
 
-void WriteSweepTable(std::ostream& out, const std::vector<Calculation>& calculations) {
-    const std::vector<std::vector<std::string>> rows = SweepCells(calculations);
-    if (rows.empty()) {
-        return;
-    }
-    std::vector<std::size_t> widths(rows.front().size(), 0);
-    for (const auto& row : rows) {
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            widths[i] = std::max(widths[i], CharacterCount(row[i]));
-        }
-    }
-    std::string line;
-    for (const auto& row : rows) {
-        line.clear();
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            line += i + 1 < row.size() ? Padded(row[i], widths[i] + 2) : row[i];
-        }
-        out << line << '\n';
-    }
-}
-
-void WriteCsv(std::ostream& out, const std::vector<Calculation>& calculations) {
-    std::string line;
-    for (const auto& row : SweepCells(calculations)) {
-        line.clear();
-        for (std::size_t i = 0; i < row.size(); ++i) {
-            line += (i == 0 ? "" : ",") + CsvField(row[i]);
-        }
-        out << line << '\n';
-    }
-}
-
 nlohmann::ordered_json CalculationJson(const Calculation& calculation) {
     nlohmann::ordered_json displayed = nlohmann::ordered_json::array();
     for (const ShownValue& value : calculation.shown) {
@@ -134,4 +213,51 @@ nlohmann::ordered_json CalculationJson(const Calculation& calculation) {
             {"inputs", calculation.inputs},
             {"output", calculation.output},
             {"displayed", displayed}};
+}
+
+std::string JsonText(const nlohmann::ordered_json& json, int indent) {
+    return json.dump(indent, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+void WriteCalculation(std::ostream& out, std::ostream& err, OutputFormat format,
+                      const Calculation& calculation, const std::string& confirmation) {
+    switch (format) {
+        case OutputFormat::Json: {
+            nlohmann::ordered_json json = CalculationJson(calculation);
+            if (!confirmation.empty()) {
+                json["report"] = confirmation;
+            }
+            out << JsonText(json, 2) << '\n';
+            return;
+        }
+        case OutputFormat::JsonLines:
+        case OutputFormat::Csv: {
+            std::unique_ptr<CSweepPrinter> printer = MakeSweepPrinter(format, out, err, {});
+            printer->Row(calculation);
+            printer->End(confirmation);
+            return;
+        }
+        case OutputFormat::Table:
+            WriteTable(out, calculation);
+            if (!confirmation.empty()) {
+                out << confirmation << '\n';
+            }
+            return;
+    }
+}
+
+std::unique_ptr<CSweepPrinter> MakeSweepPrinter(OutputFormat format, std::ostream& out,
+                                                std::ostream& err,
+                                                std::vector<std::size_t> keyWidths) {
+    switch (format) {
+        case OutputFormat::Json:
+            return std::make_unique<CJsonPrinter>(out);
+        case OutputFormat::JsonLines:
+            return std::make_unique<CJsonLinesPrinter>(out, err);
+        case OutputFormat::Csv:
+            return std::make_unique<CCsvPrinter>(out, err);
+        case OutputFormat::Table:
+            break;
+    }
+    return std::make_unique<CTablePrinter>(out, std::move(keyWidths));
 }

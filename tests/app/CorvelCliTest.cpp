@@ -5,6 +5,7 @@
 #include <sys/wait.h>
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <sstream>
@@ -176,6 +177,96 @@ TEST_F(CorvelCliTest, ASweepAppendsTheReportsOfItsRowsInOrderWithOneConfirmation
     EXPECT_EQ(Read("sweep/results_MM.dat"), Read("single/results_MM.dat"));
     const std::string confirmation = "Results are written to file: 'results_MM.dat'";
     EXPECT_EQ(sweep.out.find(confirmation), sweep.out.rfind(confirmation));
+}
+
+// A sweep streams its rows; the first row that is refused stops it with status 1 after the rows
+// before it, and the report records it appended are taken back, the file byte for byte as before.
+TEST_F(CorvelCliTest, ASweepStopsAtItsFirstRefusedRowAndTakesBackItsReports) {
+    fs::create_directories("partial");
+    Write("partial/results_3D.dat", "an earlier report\n");
+    const CliRun run = Cli(Fabric({"--vf", "50,1e-320,60", "--csv", "--report"}), "partial");
+    EXPECT_EQ(run.status, 1);
+    EXPECT_EQ(run.err, "corvel-cli: Invalid data values (vf 9.99988867182683e-321 %)\n");
+    EXPECT_EQ(std::count(run.out.begin(), run.out.end(), '\n'), 2) << run.out;
+    EXPECT_EQ(run.out.rfind("50,", std::string::npos), run.out.find('\n') + 1);
+    EXPECT_EQ(Read("partial/results_3D.dat"), "an earlier report\n");
+}
+
+// Output that cannot be written is a failed command, never a success with part of the rows; a
+// single calculation's report is then taken back too.
+TEST_F(CorvelCliTest, OutputThatCannotBeWrittenFailsTheCommand) {
+    if (!fs::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full to write to";
+    }
+    fs::create_directories("full");
+    auto runToFull = [&](const std::string& arguments) {
+        const std::string command = "cd full && " + Quoted(CORVEL_CLI_PATH) + " " + arguments +
+                                    " >/dev/full 2>" + Quoted(fs::absolute("full.err").string());
+        const int raw = std::system(command.c_str());
+        return WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    };
+    EXPECT_EQ(runToFull("list resins"), 1);
+    EXPECT_EQ(Read("full.err"),
+              "corvel-cli: the output could not be written: No space left on device\n");
+    EXPECT_EQ(runToFull("ud --resin 'Hexcel 8552' --fibre 'Hercules AS4' --vf 60 --report"), 1);
+    EXPECT_EQ(Read("full/results_MM.dat"), "");
+    EXPECT_EQ(runToFull("ud --resin 'Hexcel 8552' --fibre 'Hercules AS4' --vf 1:99:1 "
+                        "--elastic all --thermal all --csv --report"),
+              1);
+    EXPECT_EQ(Read("full/results_MM.dat"), "");
+}
+
+// Rows computed on several threads come out in the same order, byte for byte; a JSON sweep is
+// the one object a single dump would write, and JSON lines one object per row.
+TEST_F(CorvelCliTest, SweepsPrintTheSameForAnyNumberOfJobs) {
+    const std::vector<std::string> sweep = {"ud",           "--resin",   "Hexcel 8552", "--fibre",
+                                            "Hercules AS4", "--vf",      "20:70:1",     "--elastic",
+                                            "all",          "--thermal", "all"};
+    for (const char* format : {"--csv", "--json", "--json-lines"}) {
+        const CliRun serial = Cli(Joined(sweep, {format, "--jobs", "1"}));
+        const CliRun parallel = Cli(Joined(sweep, {format, "--jobs", "3"}));
+        ASSERT_EQ(serial.status, 0) << serial.err;
+        // Compared as a whole: a printed difference of megabytes would help nobody.
+        EXPECT_TRUE(parallel.out == serial.out) << format;
+    }
+    const CliRun json = Cli(Joined(sweep, {"--json", "--jobs", "2"}));
+    const nlohmann::ordered_json parsed = nlohmann::ordered_json::parse(json.out);
+    EXPECT_EQ(parsed["results"].size(), 51u * 42u);
+    EXPECT_TRUE(json.out == parsed.dump(2) + "\n");
+
+    const CliRun lines = Cli(Joined(sweep, {"--json-lines"}));
+    std::istringstream stream(lines.out);
+    std::string line;
+    std::size_t count = 0;
+    while (std::getline(stream, line)) {
+        EXPECT_TRUE(nlohmann::ordered_json::parse(line) == parsed["results"][count]) << count;
+        ++count;
+    }
+    EXPECT_EQ(count, 51u * 42u);
+}
+
+// A name typed in another encoding is not valid UTF-8: JSON shows U+FFFD in its place instead of
+// the tool stopping half-way.
+TEST_F(CorvelCliTest, NamesThatAreNotUtf8AreReplacedInJson) {
+    const std::string userFile =
+        "USER DEFINED DATA\n\nRESINS:\n\n"
+        "Name   :        \tCaf\xe9 resin\nUser   :        \tme\nDate   :        \t01/02/2003\n"
+        "E      : [ GPa ]\t3\nnu     : [     ]\t0.35\nAlpha  : [ 1/K ]\t6e-05\n\n\nFIBRES:\n\n";
+    fs::create_directories("latin1");
+    Write("latin1/userData.dat", userFile);
+    const CliRun run = Cli({"ud", "--resin", "Caf\xe9 resin", "--fibre", "E-Glass", "--vf", "50",
+                            "--json", "--report"},
+                           "latin1");
+    ASSERT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(Json::parse(run.out)["inputs"]["resin"], "Caf\xef\xbf\xbd resin");
+    EXPECT_NE(Read("latin1/results_MM.dat").find("Caf\xe9 resin"), std::string::npos);
+    const CliRun listed = Cli({"list", "resins", "--json"}, "latin1");
+    EXPECT_EQ(listed.status, 0);
+    bool listedAsUtf8 = false;
+    for (const Json& entry : Json::parse(listed.out)) {
+        listedAsUtf8 = listedAsUtf8 || entry["name"] == "Caf\xef\xbf\xbd resin";
+    }
+    EXPECT_TRUE(listedAsUtf8) << listed.out;
 }
 
 TEST_F(CorvelCliTest, JsonCarriesTheLibraryOutputAndTheDisplayedValues) {

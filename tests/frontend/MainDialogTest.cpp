@@ -1,4 +1,5 @@
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -196,15 +197,60 @@ TEST_F(MainFormTest, ChecksTheFabricDataBeforeCallingTheLibrary) {
     EXPECT_EQ(calls.size(), 1u);
 }
 
-TEST_F(MainFormTest, AngleThatVanishesInRadiansIsRefusedWhenTheLibraryDeclines) {
+// Yarns within a millionth of a degree of parallel leave no crossing: refused before the library
+// is called, as exactly parallel ones are.
+TEST_F(MainFormTest, NearlyParallelYarnsAreRefusedAsParallel) {
+    CMainDialog& form = Open();
+    for (const char* fill : {"1e-323", "180.00000000000003", "-179.9999999", "360.0000009"}) {
+        windowSystem.messages.clear();
+        TypeFabric(form);
+        form.FillAngleField().SetText(fill);
+        form.Calculate();
+        EXPECT_TRUE(calls.empty()) << fill;
+        EXPECT_EQ(windowSystem.MessageTexts(), std::vector<std::string>{kBadFabric}) << fill;
+    }
+    TypeFabric(form);
+    form.FillAngleField().SetText("0.00001");
+    form.Calculate();
+    EXPECT_EQ(calls.size(), 1u) << "a hundred-thousandth of a degree is a crossing";
+    EXPECT_TRUE(windowSystem.formsRun.empty() || windowSystem.formsRun.back() == "3D Results");
+}
+
+// Results that are not all finite numbers are refused like bad data: no result form, nothing to
+// report.
+TEST_F(MainFormTest, ResultsThatAreNotFiniteAreRefused) {
     CMainDialog& form = Open();
     TypeFabric(form);
-    form.FillAngleField().SetText("1e-323");
+    fabricResult = [](double* out) {
+        for (int i = 0; i < 19; ++i) {
+            out[i] = 1.0;
+        }
+        out[7] = std::numeric_limits<double>::quiet_NaN();
+        return true;
+    };
     form.Calculate();
-    ASSERT_EQ(calls.size(), 1u);
-    EXPECT_EQ(calls[0].fillAngle, calls[0].warpAngle);
+    EXPECT_EQ(calls.size(), 1u);
     EXPECT_EQ(windowSystem.MessageTexts(), std::vector<std::string>{kBadFabric});
     EXPECT_TRUE(windowSystem.formsRun.empty());
+
+    // A UD ply whose fibre has no transverse stiffness divides by zero.
+    windowSystem.messages.clear();
+    fabricResult = nullptr;
+    form.ChooseUDCase();
+    windowSystem.QueueForm<CFibreDialog>([](CFibreDialog& f) {
+        f.NameField().SetText("Hollow");
+        f.E1Field().SetText("230");
+        f.E2Field().SetText("0");
+        f.G12Field().SetText("0");
+        f.G23Field().SetText("0");
+        f.DensityField().SetText("1750");
+        f.PressCreate();
+    });
+    form.CreateFibre();
+    form.FibreVolumeField().SetText("100e-300");
+    form.Calculate();
+    EXPECT_EQ(windowSystem.MessageTexts(),
+              (std::vector<std::string>{"User-defined fibre created", kBadFabric}));
 }
 
 TEST_F(MainFormTest, PassesTheSelectedMaterialsAndModelsToTheUDAndRandomMatModels) {
