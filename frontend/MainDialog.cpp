@@ -2,6 +2,7 @@
 
 #include "DisplayOrder.h"
 #include "MaterialText.h"
+#include "ModelReference.h"
 
 WeftcoreEntryPoints WeftcoreEntryPoints::Library() {
     return WeftcoreEntryPoints{UDMixel, RNDProperties, WFProperties};
@@ -37,6 +38,7 @@ const std::vector<MenuItem>& CMainDialog::Menu() {
         {"&Options", "&Display", "", &CMainDialog::OpenDisplayOptions},
         {"&Create", "&Resin", "", &CMainDialog::CreateResin},
         {"&Create", "&Fibre", "", &CMainDialog::CreateFibre},
+        {"&Help", "&Model reference", "", &CMainDialog::OpenModelReference},
         {"&Help", "&About Plycalc...", "", &CMainDialog::OpenAbout},
     };
     return menu;
@@ -295,6 +297,10 @@ void CMainDialog::OpenConfiguration() {
 
 void CMainDialog::OpenDisplayOptions() {
     RunChild(displayOptionsDialog_);
+}
+
+void CMainDialog::OpenModelReference() {
+    WindowSystem().ShowDocument(kModelReferenceTitle, ModelReferenceMarkdown());
 }
 
 void CMainDialog::OpenAbout() {
