@@ -21,11 +21,11 @@ std::string ShownDeviation(double deviation) {
     }
     constexpr double kFloor = 1e-15;
     if (deviation < kFloor) {
-        return "< 1e-15";
+        return "< " + ShownValue(kFloor, 1);
     }
     if (deviation < 1e-6) {
-        const int exponent = static_cast<int>(std::floor(std::log10(deviation))) + 1;
-        return "< 1e" + std::to_string(exponent);
+        const double exponent = std::floor(std::log10(deviation)) + 1.0;
+        return "< " + ShownValue(std::pow(10.0, exponent), 1);
     }
     return ShownValue(deviation, 2);
 }

@@ -7,9 +7,10 @@
 
 namespace {
 
-// Errors that differ by less than this (relative) are the same error: models that share a
-// formula tie.
-constexpr double kTieTolerance = 1e-12;
+// Errors closer than this are the same error: models that share a formula (in whatever algebraic
+// form) tie. Relative errors are fractions; expansion errors are per kelvin, of order 1e-6.
+constexpr double kRelativeTie = 1e-12;
+constexpr double kExpansionTie = 1e-18;
 
 double PredictedValue(const PlyValues& ply, LaminaProperty property) {
     switch (property) {
@@ -29,8 +30,8 @@ double PredictedValue(const PlyValues& ply, LaminaProperty property) {
     return 0.0;
 }
 
-bool Ties(double a, double b) {
-    return std::fabs(a - b) <= kTieTolerance * std::max(std::fabs(a), std::fabs(b));
+bool Ties(LaminaProperty property, double a, double b) {
+    return std::fabs(a - b) <= (HasRelativeError(property) ? kRelativeTie : kExpansionTie);
 }
 
 // The smallest magnitude among (model, |error|) pairs, with every model that ties with it.
@@ -42,7 +43,7 @@ Closest ClosestOf(LaminaProperty property,
         best = std::min(best, std::fabs(error));
     }
     for (const auto& [model, error] : errors) {
-        if (Ties(std::fabs(error), best)) {
+        if (Ties(property, std::fabs(error), best)) {
             if (closest.models.empty()) {
                 closest.error = error;
             }
