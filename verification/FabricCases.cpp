@@ -58,6 +58,19 @@ std::shared_ptr<const CWeave> CatalogueWeave(const std::string& name) {
     return std::shared_ptr<const CWeave>(catalogue.FindWeave(name), [](const CWeave*) {});
 }
 
+// A fabric of the catalogue's carbon fibre and epoxy in one of its weaves, with the default shape.
+Fabric CarbonFabric(const std::string& weave) {
+    Fabric fabric;
+    fabric.pair = CarbonEpoxy();
+    fabric.weave = CatalogueWeave(weave);
+    return fabric;
+}
+
+CCaseBuilder FabricBuilder(const Fabric& fabric, std::string title, std::string statement) {
+    return CCaseBuilder(std::move(title), std::move(statement), fabric.pair.Em(),
+                        fabric.pair.AlphaM());
+}
+
 // The 3D model's outputs (out[0..18]) with their units.
 struct SolidEntry {
     const char* name;
@@ -239,17 +252,15 @@ std::string ModelName(short model, bool isoStrain) {
 }
 
 VerificationCase HomogeneousFabric() {
-    Fabric fabric;
-    fabric.pair = ResinAsFibre(CarbonEpoxy(), 1790.0);
-    fabric.weave = CatalogueWeave("Plain");
+    Fabric fabric = CarbonFabric("Plain");
+    fabric.pair = ResinAsFibre(fabric.pair, fabric.pair.fibre[7]);
     const Constituents& pair = fabric.pair;
-    CCaseBuilder builder(
-        "Fabric of one material",
+    CCaseBuilder builder = FabricBuilder(
+        fabric, "Fabric of one material",
         "Yarns of a fibre identical to the resin make a homogeneous layer, whatever the weave "
         "and its geometry: the 3D models return the resin's E, G, ν and α; the laminate models "
         "return A = h·Q, B = 0, D = h³/12·Q, NT = h·Q·α and MT = 0 with Q the resin's "
-        "plane-stress stiffness (Plain weave, 500 yarns/m, 0.2 kg/m², Vf = 0.5).",
-        pair.Em(), pair.AlphaM());
+        "plane-stress stiffness (Plain weave, 500 yarns/m, 0.2 kg/m², Vf = 0.5).");
 
     std::array<double, 19> solid{};
     solid[0] = solid[1] = solid[2] = pair.Em();
@@ -279,30 +290,22 @@ VerificationCase HomogeneousFabric() {
 }
 
 VerificationCase StraightYarns() {
-    Fabric fabric;
-    fabric.pair = CarbonEpoxy();
-    fabric.weave = CatalogueWeave("Simple UD");
+    Fabric fabric = CarbonFabric("Simple UD");
     fabric.geometry = {0.0, 0.0, 0.95, 1.0, 500.0, 500.0, 0.2};
     const Constituents& pair = fabric.pair;
-    CCaseBuilder builder(
-        "Straight yarns: the cross-ply",
+    CCaseBuilder builder = FabricBuilder(
+        fabric, "Straight yarns: the cross-ply",
         "In a weave of crossings without undulation (Simple UD) and with flat yarns as wide as "
         "their spacing (undulation 0, width 100 %), every point of the cell is the same "
         "laminate: resin, the warp as a 0° UD layer, the fill as a 90° UD layer, resin. The "
         "yarns hold all the fibre, at Vf·h/T. Expected: classical lamination theory of that "
         "stack, and for the 3D model the in-plane constants of A/h (carbon fibre in epoxy, "
-        "height 95 %, Vf = 0.5).",
-        pair.Em(), pair.AlphaM());
+        "height 95 %, Vf = 0.5).");
 
     const double h = fabric.Thickness();
     const double T = h * fabric.geometry[2];
     const PlyValues yarn = RunUDMixel(pair, fabric.vf * h / T, 2, 14);  // CCA, Shapery
-    const double d = 1.0 - yarn.nu12 * yarn.nu12 * yarn.E2 / yarn.E1;
-    CMatrix warp(3, 3);
-    warp(1, 1) = yarn.E1 / d;
-    warp(1, 2) = warp(2, 1) = yarn.nu12 * yarn.E2 / d;
-    warp(2, 2) = yarn.E2 / d;
-    warp(3, 3) = yarn.G12;
+    const CMatrix warp = ReducedStiffness(yarn);
     CMatrix fill = warp;
     fill(1, 1) = warp(2, 2);
     fill(2, 2) = warp(1, 1);
@@ -343,16 +346,13 @@ VerificationCase StraightYarns() {
 }
 
 VerificationCase UniformPattern() {
-    Fabric fabric;
-    fabric.pair = CarbonEpoxy();
-    fabric.weave = CatalogueWeave("Simple UD");
-    CCaseBuilder builder(
-        "Uniform pattern: the finite-element cell returns its own laminate",
+    Fabric fabric = CarbonFabric("Simple UD");
+    CCaseBuilder builder = FabricBuilder(
+        fabric, "Uniform pattern: the finite-element cell returns its own laminate",
         "A pattern of one crossing kind is a uniform plate; the periodic solution strains it "
         "uniformly and returns the crossing's laminate, the value the ABD average gives for the "
         "same pattern. Also for a cell skewed by warp at 30°, fill at 90° (Simple UD, carbon "
-        "fibre in epoxy, undulation 100 %, width 85 %).",
-        fabric.pair.Em(), fabric.pair.AlphaM());
+        "fibre in epoxy, undulation 100 %, width 85 %).");
     const double degree = std::acos(-1.0) / 180.0;
     for (double warp : {0.0, 30.0}) {
         fabric.warpAngle = warp * degree;
@@ -367,15 +367,12 @@ VerificationCase UniformPattern() {
 }
 
 VerificationCase BalancedPattern() {
-    Fabric fabric;
-    fabric.pair = CarbonEpoxy();
-    fabric.weave = CatalogueWeave("Plain");
-    CCaseBuilder builder(
-        "Balanced weave: no bending coupling",
+    const Fabric fabric = CarbonFabric("Plain");
+    CCaseBuilder builder = FabricBuilder(
+        fabric, "Balanced weave: no bending coupling",
         "In the plain weave every crossing has its turned-over twin, so the layer is symmetric "
         "about its mid-plane on average: B = 0, MT = 0 and no thermal curvature (carbon fibre "
-        "in epoxy).",
-        fabric.pair.Em(), fabric.pair.AlphaM());
+        "in epoxy).");
     const auto entries = {kB11, kB12, kB22, kB66, kMTx, kMTy, kKappaX, kKappaY};
     for (short model : {kLaminateAverage, kFiniteElements}) {
         for (bool isoStrain : {true, false}) {
@@ -393,16 +390,13 @@ VerificationCase BalancedPattern() {
 }
 
 VerificationCase AveragingBounds() {
-    Fabric fabric;
-    fabric.pair = CarbonEpoxy();
-    fabric.weave = CatalogueWeave("Plain");
-    CCaseBuilder builder(
-        "Iso-strain above iso-stress, finite elements between",
+    const Fabric fabric = CarbonFabric("Plain");
+    CCaseBuilder builder = FabricBuilder(
+        fabric, "Iso-strain above iso-stress, finite elements between",
         "Averaging stiffnesses (every point strained alike) gives an upper estimate, averaging "
         "compliances (every point loaded alike) a lower one. The periodic finite-element "
         "solution of the same crossings cannot be stiffer than their stiffness average nor "
-        "softer than their compliance average (Plain weave, carbon fibre in epoxy).",
-        fabric.pair.Em(), fabric.pair.AlphaM());
+        "softer than their compliance average (Plain weave, carbon fibre in epoxy).");
     const std::array<double, 41> strain3D = Run(fabric, k3DAverage, true);
     const std::array<double, 41> stress3D = Run(fabric, k3DAverage, false);
     for (const SolidEntry& entry : {kSolidEntries[0], kSolidEntries[1], kSolidEntries[3]}) {

@@ -33,4 +33,8 @@ ReportTable ClosestModelTable(const ValidationResult& validation);
 // How a report shows numbers.
 std::string ShownValue(double value, int digits = 6);
 std::string ShownDeviation(double deviation);
+// An error as the validation shows it: relative in percent ("+11.4 %"), of an expansion
+// coefficient in 10⁻⁶/K ("-0.83"); a mean absolute error without sign or unit, which its column
+// gives.
 std::string ShownError(LaminaProperty property, double error);
+std::string ShownMeanError(LaminaProperty property, double meanAbsolute);

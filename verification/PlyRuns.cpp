@@ -42,6 +42,16 @@ PlyValues RunUDMixel(const Constituents& pair, double vf, short elasticCode, sho
     return PlyValues{out[0], out[1], out[2], out[3], out[4], out[5], out[7] * 1e-6, out[8] * 1e-6};
 }
 
+CMatrix ReducedStiffness(const PlyValues& ply) {
+    const double d = 1.0 - ply.nu12 * ply.nu12 * ply.E2 / ply.E1;
+    CMatrix Q(3, 3);
+    Q(1, 1) = ply.E1 / d;
+    Q(1, 2) = Q(2, 1) = ply.nu12 * ply.E2 / d;
+    Q(2, 2) = ply.E2 / d;
+    Q(3, 3) = ply.G12;
+    return Q;
+}
+
 const std::vector<ModelEntry>& ElasticModels() {
     return Catalogue().ElasticModels();
 }

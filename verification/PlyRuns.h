@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "ModelEntry.h"
+#include "numerics/Matrix.h"
 
 // A fibre and a resin as the library takes them: resin {Em [Pa], νm, αm [1/K]}, fibre {Ef1, Ef2,
 // Gf12, Gf23 [Pa], νf12, αf1, αf2 [1/K], ρf [kg/m³]}.
@@ -44,6 +45,10 @@ struct PlyValues {
 };
 
 PlyValues RunUDMixel(const Constituents& pair, double vf, short elasticCode, short thermalCode);
+
+// The ply's plane-stress stiffness in its own axes (1 fibre, 2 in-plane transverse, 12 shear),
+// 3×3 with engineering shear.
+CMatrix ReducedStiffness(const PlyValues& ply);
 
 // The model lists of the calculator, in the order of their codes.
 const std::vector<ModelEntry>& ElasticModels();

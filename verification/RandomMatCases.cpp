@@ -18,17 +18,6 @@ namespace {
 // stiffness (at most cos 8θ in the products below) once it has more than four points.
 constexpr int kDirections = 36;
 
-// The ply's plane-stress stiffness in its own axes (1 fibre, 2 in-plane transverse, 12 shear).
-CMatrix PlyQ(const PlyValues& ply) {
-    const double d = 1.0 - ply.nu12 * ply.nu12 * ply.E2 / ply.E1;
-    CMatrix Q(3, 3);
-    Q(1, 1) = ply.E1 / d;
-    Q(1, 2) = Q(2, 1) = ply.nu12 * ply.E2 / d;
-    Q(2, 2) = ply.E2 / d;
-    Q(3, 3) = ply.G12;
-    return Q;
-}
-
 // The stiffness of a layer whose fibres run at θ from x, in the mat's axes (x, y, xy).
 CMatrix TurnedQ(const CMatrix& Q, double theta) {
     const double c = std::cos(theta), s = std::sin(theta);
@@ -77,7 +66,7 @@ struct MatAverage {
 };
 
 MatAverage OrientationAverage(const PlyValues& ply) {
-    const CMatrix Q = PlyQ(ply);
+    const CMatrix Q = ReducedStiffness(ply);
     std::vector<Layer> layers;
     CMatrix Qmean(3, 3);
     const double pi = std::acos(-1.0);

@@ -111,6 +111,18 @@ std::string MarkdownTable(const ReportTable& table) {
     return text;
 }
 
+std::string TextHeading(const ReportBlock& heading) {
+    std::string text = heading.text + '\n';
+    if (heading.level <= 2) {
+        text += Repeated(heading.level == 1 ? "=" : "-", DisplayWidth(heading.text)) + '\n';
+    }
+    return text;
+}
+
+std::string MarkdownHeading(const ReportBlock& heading) {
+    return std::string(static_cast<std::size_t>(heading.level), '#') + " " + heading.text + '\n';
+}
+
 }  // namespace
 
 std::size_t DisplayWidth(const std::string& text) {
@@ -131,7 +143,8 @@ void CReportDocument::Table(ReportTable table) {
     blocks_.push_back({ReportBlock::Kind::Table, 0, {}, std::move(table)});
 }
 
-std::string CReportDocument::RenderText() const {
+// Text and Markdown differ only in how headings and tables are written.
+std::string CReportDocument::Render(bool markdown) const {
     std::string text;
     for (const ReportBlock& block : blocks_) {
         if (!text.empty()) {
@@ -139,40 +152,23 @@ std::string CReportDocument::RenderText() const {
         }
         switch (block.kind) {
             case ReportBlock::Kind::Heading:
-                text += block.text + '\n';
-                if (block.level <= 2) {
-                    text += Repeated(block.level == 1 ? "=" : "-", DisplayWidth(block.text)) + '\n';
-                }
+                text += markdown ? MarkdownHeading(block) : TextHeading(block);
                 break;
             case ReportBlock::Kind::Paragraph:
                 text += Wrapped(block.text);
                 break;
             case ReportBlock::Kind::Table:
-                text += TextTable(block.table);
+                text += markdown ? MarkdownTable(block.table) : TextTable(block.table);
                 break;
         }
     }
     return text;
 }
 
+std::string CReportDocument::RenderText() const {
+    return Render(false);
+}
+
 std::string CReportDocument::RenderMarkdown() const {
-    std::string text;
-    for (const ReportBlock& block : blocks_) {
-        if (!text.empty()) {
-            text += '\n';
-        }
-        switch (block.kind) {
-            case ReportBlock::Kind::Heading:
-                text += std::string(static_cast<std::size_t>(block.level), '#') + " " + block.text +
-                        '\n';
-                break;
-            case ReportBlock::Kind::Paragraph:
-                text += Wrapped(block.text);
-                break;
-            case ReportBlock::Kind::Table:
-                text += MarkdownTable(block.table);
-                break;
-        }
-    }
-    return text;
+    return Render(true);
 }

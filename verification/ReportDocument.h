@@ -31,6 +31,8 @@ public:
     std::string RenderMarkdown() const;
 
 private:
+    std::string Render(bool markdown) const;
+
     std::vector<ReportBlock> blocks_;
 };
 

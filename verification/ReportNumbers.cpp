@@ -30,12 +30,23 @@ std::string ShownDeviation(double deviation) {
     return ShownValue(deviation, 2);
 }
 
-std::string ShownError(LaminaProperty property, double error) {
+namespace {
+
+// Relative errors in percent with one decimal, expansion errors in 10⁻⁶/K with two.
+std::string ErrorText(LaminaProperty property, double error, bool withSign, bool withPercent) {
+    const bool relative = HasRelativeError(property);
     char text[40];
-    if (HasRelativeError(property)) {
-        std::snprintf(text, sizeof text, "%+.1f %%", error * 100.0);
-    } else {
-        std::snprintf(text, sizeof text, "%+.2f", error * 1e6);
-    }
-    return text;
+    std::snprintf(text, sizeof text, withSign ? "%+.*f" : "%.*f", relative ? 1 : 2,
+                  error * (relative ? 100.0 : 1e6));
+    return std::string(text) + (relative && withPercent ? " %" : "");
+}
+
+}  // namespace
+
+std::string ShownError(LaminaProperty property, double error) {
+    return ErrorText(property, error, true, true);
+}
+
+std::string ShownMeanError(LaminaProperty property, double meanAbsolute) {
+    return ErrorText(property, meanAbsolute, false, false);
 }

@@ -12,22 +12,25 @@ namespace {
 constexpr double kRelativeTie = 1e-12;
 constexpr double kExpansionTie = 1e-18;
 
-double PredictedValue(const PlyValues& ply, LaminaProperty property) {
+// A property of a ply's predictions (double) or of a lamina's measurements (optional double),
+// both named alike.
+template <typename Values>
+auto PropertyOf(const Values& values, LaminaProperty property) {
     switch (property) {
         case LaminaProperty::E1:
-            return ply.E1;
+            return values.E1;
         case LaminaProperty::E2:
-            return ply.E2;
+            return values.E2;
         case LaminaProperty::G12:
-            return ply.G12;
+            return values.G12;
         case LaminaProperty::Nu12:
-            return ply.nu12;
+            return values.nu12;
         case LaminaProperty::Alpha1:
-            return ply.alpha1;
+            return values.alpha1;
         case LaminaProperty::Alpha2:
-            return ply.alpha2;
+            break;
     }
-    return 0.0;
+    return values.alpha2;
 }
 
 bool Ties(LaminaProperty property, double a, double b) {
@@ -57,7 +60,7 @@ LaminaValidation ValidateLamina(const PublishedLamina& lamina) {
     Constituents pair{lamina.resin, lamina.fibre};
     LaminaValidation result{lamina, {}, {}};
     auto predict = [&](const ModelEntry& model, const PlyValues& ply, LaminaProperty property) {
-        const double predicted = PredictedValue(ply, property);
+        const double predicted = PropertyOf(ply, property);
         Prediction prediction{model.name, property, predicted, std::nullopt};
         if (const std::optional<double> measured = result.Measured(property)) {
             prediction.error = HasRelativeError(property) ? (predicted - *measured) / *measured
@@ -108,22 +111,7 @@ bool HasRelativeError(LaminaProperty property) {
 }
 
 std::optional<double> LaminaValidation::Measured(LaminaProperty property) const {
-    const MeasuredProperties& m = lamina.measured;
-    switch (property) {
-        case LaminaProperty::E1:
-            return m.E1;
-        case LaminaProperty::E2:
-            return m.E2;
-        case LaminaProperty::G12:
-            return m.G12;
-        case LaminaProperty::Nu12:
-            return m.nu12;
-        case LaminaProperty::Alpha1:
-            return m.alpha1;
-        case LaminaProperty::Alpha2:
-            return m.alpha2;
-    }
-    return std::nullopt;
+    return PropertyOf(lamina.measured, property);
 }
 
 ValidationResult Validate(const PublishedLaminae& data) {

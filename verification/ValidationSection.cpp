@@ -1,7 +1,5 @@
 // The validation part of the report: per lamina the predictions of every model with their
 // errors, then the mean errors over the laminae and the closest models.
-#include <cstdio>
-
 #include "ModelReport.h"
 
 namespace {
@@ -43,18 +41,6 @@ std::string Heading(LaminaProperty property) {
             return std::string(PropertySymbol(property)) + " [10⁻⁶/K]";
     }
     return {};
-}
-
-// A mean absolute error: in percent for a relative error, in 10⁻⁶/K for an expansion
-// coefficient; the unit is said by the column or the sentence around it.
-std::string MeanError(LaminaProperty property, double meanAbsolute) {
-    char text[40];
-    if (HasRelativeError(property)) {
-        std::snprintf(text, sizeof text, "%.1f", meanAbsolute * 100.0);
-    } else {
-        std::snprintf(text, sizeof text, "%.2f", meanAbsolute * 1e6);
-    }
-    return text;
 }
 
 // Models against properties for one lamina: the measured row first, then each model's
@@ -118,7 +104,7 @@ ReportTable MeanErrorTable(const ValidationResult& validation,
             for (const std::string& name : summary->closest.models) {
                 closest = closest || name == model;
             }
-            row.push_back(MeanError(summary->property, mean) + (closest ? " ◀" : ""));
+            row.push_back(ShownMeanError(summary->property, mean) + (closest ? " ◀" : ""));
         }
         table.rows.push_back(row);
     }
@@ -138,7 +124,7 @@ ReportTable ClosestModelTable(const ValidationResult& validation) {
         }
         table.rows.push_back({PropertySymbol(summary.property),
                               Joined(summary.closest.models, " = "),
-                              MeanError(summary.property, mean) +
+                              ShownMeanError(summary.property, mean) +
                                   (HasRelativeError(summary.property) ? " %" : " × 10⁻⁶/K")});
     }
     return table;
