@@ -17,7 +17,8 @@
 // for each form it runs modally: the next script in the queue drives the open form through its
 // commands. Documents shown for reading are recorded and need no script. A form still open when its
 // script returns is closed by its close box (PressCancel). A missing answer or script, or a script
-// for another form class, fails the test.
+// for another form class, fails the test; so does an answer or a script still queued when the
+// window system goes (a form that never opened).
 class CScriptedWindowSystem : public IWindowSystem {
 public:
     std::vector<Message> messages;
@@ -28,6 +29,16 @@ public:
     };
     std::vector<Document> documents;  // shown for reading, in order
 
+    ~CScriptedWindowSystem() override {
+        for (const QueuedScript& script : scripts_) {
+            ADD_FAILURE() << "a script for a " << script.formClass
+                          << " was queued but no such form opened";
+        }
+        for (std::size_t i = 0; i < answers_.size(); ++i) {
+            ADD_FAILURE() << "an answer was queued but no question was asked";
+        }
+    }
+
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
 
     // Forms with this title that open when no script is queued are closed by their close box
@@ -37,7 +48,7 @@ public:
     // Queues what the user does in the next form run modally, which must be a FormClass.
     template <typename FormClass>
     void QueueForm(std::function<void(FormClass&)> script) {
-        scripts_.push_back([script](CForm& form) {
+        auto run = [script](CForm& form) {
             auto* typed = dynamic_cast<FormClass*>(&form);
             if (typed == nullptr) {
                 ADD_FAILURE() << "form \"" << form.Title() << "\" opened where a "
@@ -45,7 +56,8 @@ public:
                 return;
             }
             script(*typed);
-        });
+        };
+        scripts_.push_back({typeid(FormClass).name(), run});
     }
 
     // Texts of the recorded messages, for compact comparisons.
@@ -82,7 +94,7 @@ public:
                 ADD_FAILURE() << "no script queued for form \"" << form.Title() << "\"";
             }
         } else {
-            auto script = std::move(scripts_.front());
+            auto script = std::move(scripts_.front().run);
             scripts_.pop_front();
             script(form);
         }
@@ -97,7 +109,12 @@ public:
     }
 
 private:
+    struct QueuedScript {
+        std::string formClass;
+        std::function<void(CForm&)> run;
+    };
+
     std::deque<MessageAnswer> answers_;
-    std::deque<std::function<void(CForm&)>> scripts_;
+    std::deque<QueuedScript> scripts_;
     std::vector<std::string> closedWhenUnscripted_;
 };
