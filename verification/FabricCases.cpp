@@ -5,10 +5,8 @@
 
 #include <array>
 #include <cmath>
-#include <memory>
 
 #include "CaseBuilder.h"
-#include "Catalogue.h"
 #include "PlyRuns.h"
 #include "numerics/Matrix.h"
 #include "weftcore.h"
@@ -29,14 +27,15 @@ constexpr double kSolveTolerance = 1e-9;
 // areal density [kg/m²].
 struct Fabric {
     Constituents pair;
-    std::shared_ptr<const CWeave> weave;
+    const CWeave* weave = nullptr;
     double vf = 0.5;
     std::array<double, 7> geometry{1.0, 1.0, 0.95, 0.85, 500.0, 500.0, 0.2};
     double warpAngle = 0.0;
     double fillAngle = std::acos(-1.0) / 2.0;
     short gaussPoints = 8;
 
-    // The thickness the models give the layer: the fibre's volume per area over its fraction.
+    // The thickness the models give the layer: the fibre's volume per area over its fraction,
+    // divided by the sine of the angle between the yarns.
     double Thickness() const {
         return geometry[6] / (vf * pair.fibre[7]) / std::fabs(std::sin(fillAngle - warpAngle));
     }
@@ -47,22 +46,17 @@ constexpr double kCellFactors[2] = {10.0, 5.0};
 
 std::array<double, 41> Run(const Fabric& fabric, short model, bool isoStrain) {
     std::array<double, 41> out{};
-    WFProperties(model, isoStrain, fabric.weave.get(), fabric.gaussPoints, fabric.vf,
+    WFProperties(model, isoStrain, fabric.weave, fabric.gaussPoints, fabric.vf,
                  fabric.pair.resin.data(), fabric.pair.fibre.data(), fabric.geometry.data(),
                  fabric.fillAngle, fabric.warpAngle, kCellFactors, 0, out.data());
     return out;
-}
-
-std::shared_ptr<const CWeave> CatalogueWeave(const std::string& name) {
-    static const CCatalogue catalogue;
-    return std::shared_ptr<const CWeave>(catalogue.FindWeave(name), [](const CWeave*) {});
 }
 
 // A fabric of the catalogue's carbon fibre and epoxy in one of its weaves, with the default shape.
 Fabric CarbonFabric(const std::string& weave) {
     Fabric fabric;
     fabric.pair = CarbonEpoxy();
-    fabric.weave = CatalogueWeave(weave);
+    fabric.weave = &CatalogueWeave(weave);
     return fabric;
 }
 

@@ -3,7 +3,6 @@
 #include <cassert>
 
 #include "Catalogue.h"
-#include "weftcore.h"
 
 namespace {
 
@@ -19,6 +18,12 @@ Constituents CatalogueConstituents(const std::string& resinName, const std::stri
     const FibreRecord* fibre = Catalogue().FindFibre(fibreName);
     assert(resin != nullptr && fibre != nullptr);
     return Constituents{resin->properties, fibre->properties};
+}
+
+const CWeave& CatalogueWeave(const std::string& name) {
+    const CNamedWeave* weave = Catalogue().FindWeave(name);
+    assert(weave != nullptr);
+    return *weave;
 }
 
 Constituents CarbonEpoxy() {

@@ -1,11 +1,15 @@
 #pragma once
 
+// What the verification and validation take from the built-in catalogue (constituent pairs,
+// weaves, the model lists) and how they run the UD entry point.
+
 #include <array>
 #include <string>
 #include <vector>
 
 #include "ModelEntry.h"
 #include "numerics/Matrix.h"
+#include "weftcore.h"
 
 // A fibre and a resin as the library takes them: resin {Em [Pa], νm, αm [1/K]}, fibre {Ef1, Ef2,
 // Gf12, Gf23 [Pa], νf12, αf1, αf2 [1/K], ρf [kg/m³]}.
@@ -29,6 +33,9 @@ struct Constituents {
 
 // A resin and a fibre of the built-in catalogue, by their exact names.
 Constituents CatalogueConstituents(const std::string& resinName, const std::string& fibreName);
+
+// A weave of the built-in catalogue, by its exact name; it lives as long as the program.
+const CWeave& CatalogueWeave(const std::string& name);
 
 // The pairs the verification cases use: a transversely isotropic carbon fibre in an epoxy, and an
 // isotropic glass fibre in another.
