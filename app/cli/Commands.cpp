@@ -70,6 +70,9 @@ int RunList(const ListCommand& command, std::ostream& out, std::ostream& err) {
     nlohmann::ordered_json entries = nlohmann::ordered_json::array();
     auto addMaterial = [&](const std::string& name, const double* properties, std::size_t count,
                            bool user) {
+        if (!command.json) {
+            return;
+        }
         entries.push_back({{"name", name},
                            {"userDefined", user},
                            {"properties", std::vector<double>(properties, properties + count)}});

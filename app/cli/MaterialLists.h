@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "Catalogue.h"
@@ -44,6 +45,8 @@ private:
     DisplayList<const CNamedWeave*> weaves_;
     DisplayList<const ModelEntry*> elasticModels_;
     DisplayList<const ModelEntry*> thermalModels_;
+    // The records that came from the user file.
+    std::unordered_set<const void*> userRecords_;
 };
 
 // The entry of a list by name (see NameLookup.h); throws a rejected-input failure naming the
