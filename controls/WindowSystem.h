@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 class CForm;
 
@@ -23,7 +24,7 @@ struct Message {
 };
 
 // Everything the forms need from a window system. The forms call it on the one user-interface
-// thread; both calls block until the user has answered.
+// thread; every call blocks until the user has answered or closed the window.
 class IWindowSystem {
 public:
     virtual ~IWindowSystem() = default;
@@ -35,4 +36,8 @@ public:
     // ended itself (CForm::IsOpen() false), and returns form.Result(). A window closed by its
     // close box or Escape is ended through form.PressCancel().
     virtual FormResult RunModal(CForm& form) = 0;
+
+    // Shows a document for reading: `markdown` rendered as formatted text (headings, lists,
+    // tables) in a window titled `title`, until the user closes it.
+    virtual void ShowDocument(const std::string& title, std::string_view markdown) = 0;
 };

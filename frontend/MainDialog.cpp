@@ -2,6 +2,7 @@
 
 #include "DisplayOrder.h"
 #include "MaterialText.h"
+#include "ModelReference.h"
 
 namespace {
 
@@ -57,6 +58,7 @@ const std::vector<MenuItem>& CMainDialog::Menu() {
         {"&Options", "&Display", "", &CMainDialog::OpenDisplayOptions},
         {"&Create", "&Resin", "", &CMainDialog::CreateResin},
         {"&Create", "&Fibre", "", &CMainDialog::CreateFibre},
+        {"&Help", "&Model reference", "", &CMainDialog::OpenModelReference},
         {"&Help", "&About Plycalc...", "", &CMainDialog::OpenAbout},
     };
     return menu;
@@ -305,6 +307,10 @@ void CMainDialog::OpenConfiguration() {
 
 void CMainDialog::OpenDisplayOptions() {
     RunChild(displayOptionsDialog_);
+}
+
+void CMainDialog::OpenModelReference() {
+    WindowSystem().ShowDocument(kModelReferenceTitle, ModelReferenceMarkdown());
 }
 
 void CMainDialog::OpenAbout() {

@@ -107,6 +107,7 @@ public:
     void CreateFibre();
     void OpenConfiguration();
     void OpenDisplayOptions();
+    void OpenModelReference();
     void OpenAbout();
     void Calculate();
     void Exit();

@@ -1,7 +1,11 @@
 #include "QtWindowSystem.h"
 
+#include <QDialog>
+#include <QDialogButtonBox>
 #include <QMessageBox>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QVBoxLayout>
 
 #include "FormView.h"
 #include "FormViews.h"
@@ -49,6 +53,24 @@ FormResult CQtWindowSystem::RunModal(CForm& form) {
         form.PressCancel();
     }
     return form.Result();
+}
+
+void CQtWindowSystem::ShowDocument(const std::string& title, std::string_view markdown) {
+    QDialog window(ActiveView());
+    window.setWindowTitle(QString::fromStdString(title));
+    auto* layout = new QVBoxLayout(&window);
+    auto* text = new QTextBrowser(&window);
+    text->setObjectName("document");
+    text->setOpenExternalLinks(true);
+    text->setMarkdown(QString::fromUtf8(markdown.data(), static_cast<qsizetype>(markdown.size())));
+    layout->addWidget(text);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, &window);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &window, &QDialog::reject);
+    layout->addWidget(buttons);
+    // Wide enough for the reference's tables without scrolling sideways.
+    const int lineHeight = window.fontMetrics().height();
+    window.resize(60 * lineHeight, 45 * lineHeight);
+    window.exec();
 }
 
 void CQtWindowSystem::FormShown(CFormView&) {}

@@ -8,13 +8,18 @@ class CFormView;
 class QWidget;
 
 // The forms' window system on Qt Widgets. Messages are QMessageBoxes (OK without icon,
-// information, exclamation, Yes/No question), captioned as the form asks. RunModal opens the Qt
+// information, exclamation, Yes/No question), captioned as the form asks; documents are Markdown
+// shown as formatted text. RunModal opens the Qt
 // view of the form's class over the view that is open, initialises the form and runs the view's
 // modal loop until the form has ended itself. Needs a QApplication.
 class CQtWindowSystem : public IWindowSystem {
 public:
     MessageAnswer ShowMessage(const Message& message) override;
     FormResult RunModal(CForm& form) override;
+    // A modal window over the open view with the document in a QTextBrowser (Qt's own Markdown
+    // reader: headings, lists, tables and links; no mathematics, so formulas are plain text) and
+    // a Close button.
+    void ShowDocument(const std::string& title, std::string_view markdown) override;
 
 protected:
     // Called from inside a form's modal loop once its window is shown. Tests and the screenshot

@@ -1,15 +1,16 @@
 # Fails when a source folder includes a header of a folder it may not depend on. The folders form
 # layers, from the bottom: the numeric kernels and the sparse package side by side, the ply
 # micromechanics and the weave, the woven models, the finite-element model; then the number
-# text, the toolkit-free controls, the material library, the forms, the Qt views and the
-# programs. A folder may include its own headers and those of the folders listed for it after
-# its "|", nothing else; every folder with sources must be listed. Run as `cmake -DSOURCE_DIR=<root> -P <this>`.
+# text, the toolkit-free controls, the material library, the forms and, beside them, the
+# verification of the models, the Qt views and the programs. A folder may include its own
+# headers and those of the folders listed for it after its "|", nothing else; every folder with
+# sources must be listed. Run as `cmake -DSOURCE_DIR=<root> -P <this>`.
 #
 # Quoted includes are resolved as the build resolves them: beside the including file first, then
 # under each folder of the tree (a library header is named from library/, "numerics/Matrix.h").
 # Angle-bracket includes are checked too: only the library's own C++ standard headers in the
-# library, Qt only in the views and the desktop programs, CLI11 and nlohmann-json only in the
-# command-line tool.
+# library, Qt only in the views and the desktop programs, CLI11 only in the command-line tool and
+# nlohmann-json only there and in the verification (which reads the published laminae).
 
 cmake_minimum_required(VERSION 3.24)
 
@@ -25,8 +26,9 @@ set(layers
   "controls|numbertext"
   "materials|controls,numbertext,library/include"
   "frontend|materials,controls,numbertext,library/include"
+  "verification|materials,controls,numbertext,library/numerics,library/include"
   "gui|frontend,materials,controls,numbertext,library/include"
-  "app/cli|frontend,materials,controls,numbertext,library/include"
+  "app/cli|verification,frontend,materials,controls,numbertext,library/include"
   "app|gui,frontend,materials,controls,numbertext,library/include")
 
 # Top-level folders that hold no product code: tests, benchmarks, documents, scripts, build
@@ -119,7 +121,9 @@ foreach(source IN LISTS sources)
         list(APPEND violations "${source}: <${include}> is not a C++ standard header")
       elseif(include MATCHES "^Q" AND NOT (layer STREQUAL "gui" OR layer STREQUAL "app"))
         list(APPEND violations "${source}: Qt header <${include}> outside the views")
-      elseif(include MATCHES "^(CLI|nlohmann)/" AND NOT layer STREQUAL "app/cli")
+      elseif(include MATCHES "^CLI/" AND NOT layer STREQUAL "app/cli")
+        list(APPEND violations "${source}: <${include}> outside the command-line tool")
+      elseif(include MATCHES "^nlohmann/" AND NOT layer MATCHES "^(app/cli|verification)$")
         list(APPEND violations "${source}: <${include}> outside the command-line tool")
       endif()
     endif()

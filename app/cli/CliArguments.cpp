@@ -166,6 +166,19 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
     CLI::App* fabricCommand = app.add_subcommand("fabric", "Woven fabric properties");
     AddFabricOptions(*fabricCommand, fabric, fabricFormat);
 
+    ValidateCommand validate;
+    bool validateJson = false;
+    bool validateMarkdown = false;
+    CLI::App* validateCommand = app.add_subcommand(
+        "validate",
+        "Verify the models against limits and closed forms of mechanics, and compare them with "
+        "published laminae; exit status 1 when a verification check fails");
+    CLI::Option* validateJsonFlag =
+        validateCommand->add_flag("--json", validateJson, "Print JSON (SI units, full precision)");
+    validateCommand
+        ->add_flag("--markdown", validateMarkdown, "Print Markdown, as docs/validation.md holds it")
+        ->excludes(validateJsonFlag);
+
     ParsedCommandLine parsed;
     // An unknown first word is most likely a mistyped command: name it and the close ones.
     if (argc > 1 && argv[1][0] != '-') {
@@ -201,6 +214,11 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
     } else if (matCommand->parsed()) {
         mat.output.format = FormatOf(matFormat);
         parsed.command = mat;
+    } else if (validateCommand->parsed()) {
+        validate.format = validateJson       ? ValidateCommand::Format::Json
+                          : validateMarkdown ? ValidateCommand::Format::Markdown
+                                             : ValidateCommand::Format::Text;
+        parsed.command = validate;
     } else {
         fabric.output.format = FormatOf(fabricFormat);
         parsed.command = fabric;

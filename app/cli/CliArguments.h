@@ -59,7 +59,15 @@ struct FabricCommand {
     OutputOptions output;
 };
 
-using CliCommand = std::variant<ListCommand, WeaveCommand, PlyCommand, FabricCommand>;
+// The verification cases and the validation against published laminae, as a terminal report,
+// Markdown (docs/validation.md) or JSON.
+struct ValidateCommand {
+    enum class Format { Text, Markdown, Json };
+    Format format = Format::Text;
+};
+
+using CliCommand =
+    std::variant<ListCommand, WeaveCommand, PlyCommand, FabricCommand, ValidateCommand>;
 
 // Either the command to run or the status to exit with at once: 0 after printing help, 2 after
 // a usage error (the message already printed to `err`).

@@ -11,6 +11,7 @@
 #include "NumberFormat.h"
 #include "OutputFormats.h"
 #include "Sweep.h"
+#include "ValidateCommand.h"
 
 namespace {
 
@@ -301,6 +302,8 @@ int RunCorvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
                     return RunWeave(command, out, err);
                 } else if constexpr (std::is_same_v<Command, PlyCommand>) {
                     return RunPly(command, streams);
+                } else if constexpr (std::is_same_v<Command, ValidateCommand>) {
+                    return RunValidate(command, out, err);
                 } else {
                     return RunFabric(command, streams);
                 }

@@ -41,6 +41,8 @@ check "fabric" 0 "Ez *\[GPa\] *8.01579" -- \
 check "weave" 0 "Plain: 4 x 4 cells, maximum coarsening 2" -- weave Plain
 check "sweep" 0 "^45 *Rule of Mixtures *Shapery" -- \
     ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 30:45:5 --elastic all --thermal all
+check "validate" 0 "all within tolerance" -- validate
+check "validate markdown" 0 "^## Validation against published laminae" -- validate --markdown
 check "help" 0 "Unidirectional" -- --help
 
 [ "$failures" -eq 0 ]

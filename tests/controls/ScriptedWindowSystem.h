@@ -15,13 +15,19 @@
 // A window system for headless tests. It records every message box and every form it runs,
 // answers Yes/No questions from a queue (OK boxes need no answer), and plays a scripted user
 // for each form it runs modally: the next script in the queue drives the open form through its
-// commands. A form still open when its script returns is closed by its close box (PressCancel).
-// A missing answer or script, or a script for another form class, fails the test; so does an
-// answer or a script still queued when the window system goes (a form that never opened).
+// commands. Documents shown for reading are recorded and need no script. A form still open when its
+// script returns is closed by its close box (PressCancel). A missing answer or script, or a script
+// for another form class, fails the test; so does an answer or a script still queued when the
+// window system goes (a form that never opened).
 class CScriptedWindowSystem : public IWindowSystem {
 public:
     std::vector<Message> messages;
     std::vector<std::string> formsRun;  // titles, in the order the forms were opened
+    struct Document {
+        std::string title;
+        std::string markdown;
+    };
+    std::vector<Document> documents;  // shown for reading, in order
 
     ~CScriptedWindowSystem() override {
         for (const QueuedScript& script : scripts_) {
@@ -96,6 +102,10 @@ public:
             form.PressCancel();
         }
         return form.Result();
+    }
+
+    void ShowDocument(const std::string& title, std::string_view markdown) override {
+        documents.push_back({title, std::string(markdown)});
     }
 
 private:
