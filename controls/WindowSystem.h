@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 class CForm;
 
@@ -22,8 +23,23 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
+// A save-file dialog as a form asks for it: the caption, the file types offered ("CalculiX input
+// (*.inp)"), the first of them selected, and the file name proposed.
+struct SaveFileQuestion {
+    std::string caption;
+    std::vector<std::string> filters;
+    std::string proposedName;
+};
+
+// The file the user chose and the index of the file type selected with it; an empty path when
+// the user cancelled.
+struct SaveFileAnswer {
+    std::string path;
+    int filter = 0;
+};
+
 // Everything the forms need from a window system. The forms call it on the one user-interface
-// thread; both calls block until the user has answered.
+// thread; every call blocks until the user has answered.
 class IWindowSystem {
 public:
     virtual ~IWindowSystem() = default;
@@ -35,4 +51,7 @@ public:
     // ended itself (CForm::IsOpen() false), and returns form.Result(). A window closed by its
     // close box or Escape is ended through form.PressCancel().
     virtual FormResult RunModal(CForm& form) = 0;
+
+    // Shows a modal save-file dialog; the window system asks before a file is replaced.
+    virtual SaveFileAnswer AskSaveFile(const SaveFileQuestion& question) = 0;
 };

@@ -1,7 +1,9 @@
 #include "QtWindowSystem.h"
 
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTimer>
+#include <algorithm>
 
 #include "FormView.h"
 #include "FormViews.h"
@@ -49,6 +51,21 @@ FormResult CQtWindowSystem::RunModal(CForm& form) {
         form.PressCancel();
     }
     return form.Result();
+}
+
+SaveFileAnswer CQtWindowSystem::AskSaveFile(const SaveFileQuestion& question) {
+    QStringList filters;
+    for (const std::string& filter : question.filters) {
+        filters << QString::fromStdString(filter);
+    }
+    QString selected = filters.isEmpty() ? QString() : filters.front();
+    const QString path = QFileDialog::getSaveFileName(
+        ActiveView(), QString::fromStdString(question.caption),
+        QString::fromStdString(question.proposedName), filters.join(";;"), &selected);
+    SaveFileAnswer answer;
+    answer.path = path.toStdString();
+    answer.filter = std::max(0, static_cast<int>(filters.indexOf(selected)));
+    return answer;
 }
 
 void CQtWindowSystem::FormShown(CFormView&) {}

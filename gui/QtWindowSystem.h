@@ -15,6 +15,8 @@ class CQtWindowSystem : public IWindowSystem {
 public:
     MessageAnswer ShowMessage(const Message& message) override;
     FormResult RunModal(CForm& form) override;
+    // A QFileDialog over the open view; it asks itself before a file is replaced.
+    SaveFileAnswer AskSaveFile(const SaveFileQuestion& question) override;
 
 protected:
     // Called from inside a form's modal loop once its window is shown. Tests and the screenshot

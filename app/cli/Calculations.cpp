@@ -99,6 +99,9 @@ Calculation CalculatePly(const PlyInputs& in, bool withReport) {
     result.keys = {{"vf [%]", FieldText(in.fibreVolumePercent)},
                    {"elastic", in.elastic->name},
                    {"thermal", in.thermal->name}};
+    result.exportSource = PlyExportInputs{
+        !udPly,           in.fibre->name,    in.resin->name,    in.elastic->name,
+        in.thermal->name, in.resin->Array(), in.fibre->Array(), in.fibreVolumePercent};
     const PlyReportInputs reportInputs{in.fibre->name, in.resin->name, in.elastic->name,
                                        in.thermal->name, in.fibreVolumePercent};
     if (udPly) {
@@ -165,6 +168,7 @@ Calculation CalculateFabric(const FabricRequest& in, const DisplayOptions& minim
     }
     result.output.assign(out, out + in.OutputSize());
     result.keys = {{"vf [%]", FieldText(in.fibreVolumePercent)}};
+    result.exportSource = in;
 
     if (abd) {
         const FabricABDResults record =

@@ -2,6 +2,7 @@
 
 #include <CLI/CLI.hpp>
 
+#include "CliExport.h"
 #include "CliFailure.h"
 #include "NameLookup.h"
 #include "NumberFormat.h"
@@ -11,10 +12,12 @@ namespace {
 void AddOutputOptions(CLI::App& command, OutputOptions& output, bool& json, bool& csv) {
     CLI::Option* jsonFlag = command.add_flag(
         "--json", json, "Print the inputs, the library's output array and the displayed values");
-    command.add_flag("--csv", csv, "Print comma-separated values with a header row")
-        ->excludes(jsonFlag);
+    CLI::Option* csvFlag =
+        command.add_flag("--csv", csv, "Print comma-separated values with a header row")
+            ->excludes(jsonFlag);
     command.add_flag("--report", output.report,
                      "Append the calculator's report to its file in the working directory");
+    AddExportOptions(command, output, {jsonFlag, csvFlag});
 }
 
 void AddMaterialOptions(CLI::App& command, std::string& resin, std::string& fibre,

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "CliArguments.h"
+#include "CliExport.h"
 #include "CliFailure.h"
 #include "NumberFormat.h"
 #include "OutputFormats.h"
@@ -141,10 +142,12 @@ int RunWeave(const WeaveCommand& command, std::ostream& out, std::ostream& err) 
     return 0;
 }
 
-// Appends the reports (when asked), then prints the results; a report that cannot be written
-// stops the command before anything is printed.
+// Appends the reports (when asked), then prints the results or the material card; a report that
+// cannot be written stops the command before anything is printed.
 int Deliver(const std::vector<Calculation>& calculations, bool isSweep,
             const OutputOptions& options, std::ostream& out, std::ostream& err) {
+    // A material card is built, and refused, before any file is touched.
+    const std::optional<CliExport> exported = PrepareExport(calculations, isSweep, options);
     std::string confirmation;
     if (options.report) {
         std::string reports;
@@ -156,6 +159,9 @@ int Deliver(const std::vector<Calculation>& calculations, bool isSweep,
             throw CliFailure{kExitRejected, message.text};
         }
         confirmation = message.text;
+    }
+    if (exported) {
+        return FinishExport(*exported, confirmation, out, err);
     }
     switch (options.format) {
         case OutputFormat::Json: {
@@ -240,6 +246,7 @@ int RunFabric(const FabricCommand& command, std::ostream& out, std::ostream& err
     // The choices were checked ignoring case.
     const bool abd = Lowered(command.results) == "abd";
     const bool finiteElements = Lowered(command.method) == "fe";
+    CheckExportUsage(command.output, abd);
     if (finiteElements && !abd) {
         BadUsage("--method fe gives laminate results only: add --results abd");
     }
