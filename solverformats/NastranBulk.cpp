@@ -53,20 +53,24 @@ std::string LargeFieldEntry(std::string_view name, const std::vector<std::string
     std::string text;
     std::string line = std::string(name) + "*";
     line.resize(kNameFieldWidth, ' ');
+    auto endLine = [&] {
+        while (line.back() == ' ') {
+            line.pop_back();
+        }
+        text += line + '\n';
+        line = "*";
+        line.resize(kNameFieldWidth, ' ');
+    };
     for (std::size_t i = 0; i < used; ++i) {
         if (i > 0 && i % kLargeFieldsPerLine == 0) {
-            text += line + '\n';
-            line = "*";
-            line.resize(kNameFieldWidth, ' ');
+            endLine();
         }
         const std::string& field = fields[i];
         line += std::string(kLargeFieldWidth - std::min(field.size(), kLargeFieldWidth), ' ') +
                 field.substr(0, kLargeFieldWidth);
     }
-    while (!line.empty() && line.back() == ' ') {
-        line.pop_back();
-    }
-    return text + line + '\n';
+    endLine();
+    return text;
 }
 
 void WriteNastranComments(std::ostream& out, const std::vector<std::string>& lines) {
