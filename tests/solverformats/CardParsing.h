@@ -106,6 +106,19 @@ inline std::vector<BulkEntry> BulkEntries(const std::string& text) {
     return entries;
 }
 
+// A symmetric 6x6 matrix from the 21 terms of its upper triangle column by column, (1,1), (1,2),
+// (2,2), (1,3), ..., the order of the keyword cards.
+inline Matrix6 SymmetricFromColumns(const std::vector<double>& terms) {
+    Matrix6 m{};
+    std::size_t next = 0;
+    for (std::size_t column = 0; column < 6; ++column) {
+        for (std::size_t row = 0; row <= column; ++row) {
+            m[row][column] = m[column][row] = terms.at(next++);
+        }
+    }
+    return m;
+}
+
 // Fields G11, G12, G13, G22, G23, G33 of a MAT2 as a symmetric matrix.
 inline Matrix3 Mat2Matrix(const BulkEntry& mat2) {
     const double upper[6] = {mat2.Real(1), mat2.Real(2), mat2.Real(3),

@@ -22,14 +22,7 @@ TEST(ShellSection, StiffnessTermsRebuildTheLaminateWithBTurnedToTheSolversCurvat
     EXPECT_EQ(data.perLine, (std::vector<int>{8, 8, 5}));
     ASSERT_EQ(data.values.size(), 21u);
 
-    // Upper triangle column by column: (1,1), (1,2), (2,2), (1,3), ...
-    Matrix6 abd{};
-    std::size_t next = 0;
-    for (int column = 0; column < 6; ++column) {
-        for (int row = 0; row <= column; ++row) {
-            abd[row][column] = abd[column][row] = data.values[next++];
-        }
-    }
+    const Matrix6 abd = SymmetricFromColumns(data.values);
     const double* o = satin.out.data();
     Matrix3 A{}, B{}, D{};
     for (int i = 0; i < 3; ++i) {

@@ -66,14 +66,8 @@ TEST(SolverExport, AnisotropicStiffnessInvertsToTheCompliance) {
     const DataLines elastic = KeywordData(text.text, "*ELASTIC, TYPE=ANISO");
     EXPECT_EQ(elastic.perLine, (std::vector<int>{8, 8, 5}));
     ASSERT_EQ(elastic.values.size(), 21u);
-    // D in the solvers' order 11, 22, 33, 12, 13, 23, upper triangle by columns.
-    Matrix6 D{};
-    std::size_t next = 0;
-    for (int column = 0; column < 6; ++column) {
-        for (int row = 0; row <= column; ++row) {
-            D[row][column] = D[column][row] = elastic.values[next++];
-        }
-    }
+    // D in the solvers' order 11, 22, 33, 12, 13, 23.
+    const Matrix6 D = SymmetricFromColumns(elastic.values);
     Matrix6 S{};
     ASSERT_TRUE(InvertPositiveDefinite(D, S));
     const double* o = twill.out.data();
