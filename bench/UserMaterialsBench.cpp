@@ -1,9 +1,14 @@
 #include <benchmark/benchmark.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
+#include <sstream>
 #include <string>
 
+#include "Commands.h"
+#include "MainDialog.h"
 #include "UserMaterials.h"
 
 namespace {
@@ -25,23 +30,87 @@ std::string WriteUserFile(const std::filesystem::path& directory, int count) {
     return file;
 }
 
-// Start-up load and exit save of a large user file: 10,000 materials in all.
+// A temporary directory holding a user file of `materials` materials in all, removed at the end.
+class CBenchDirectory {
+public:
+    explicit CBenchDirectory(int materials) {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "corvel-bench-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) != nullptr) {
+            path_ = pattern;
+            file_ = WriteUserFile(path_, materials / 2);
+        }
+    }
+    ~CBenchDirectory() {
+        std::error_code ignored;
+        std::filesystem::remove_all(path_, ignored);
+    }
+    bool Ok() const { return !file_.empty(); }
+    const std::filesystem::path& Path() const { return path_; }
+    const std::string& File() const { return file_; }
+
+private:
+    std::filesystem::path path_;
+    std::string file_;
+};
+
+// A window system that answers nothing: the main form only opens.
+class CSilentWindowSystem : public IWindowSystem {
+public:
+    MessageAnswer ShowMessage(const Message&) override { return MessageAnswer::No; }
+    FormResult RunModal(CForm& form) override { return form.Result(); }
+};
+
+// Start-up load and exit save of a large user file.
 void BM_LoadAndSaveUserFile(benchmark::State& state) {
-    std::string pattern = (std::filesystem::temp_directory_path() / "corvel-bench-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) {
+    CBenchDirectory directory(static_cast<int>(state.range(0)));
+    if (!directory.Ok()) {
         state.SkipWithError("no temporary directory");
         return;
     }
-    std::filesystem::path directory = pattern;
-    std::string file = WriteUserFile(directory, static_cast<int>(state.range(0)) / 2);
     for (auto _ : state) {
         CUserMaterials materials;
-        materials.LoadUserMaterials(file);
+        materials.LoadUserMaterials(directory.File());
         materials.AddResin(ResinRecord{"New", "bench", "07/12/2026", {3e9, 0.3, 5e-5}});
-        benchmark::DoNotOptimize(materials.SaveUserMaterials(file));
+        benchmark::DoNotOptimize(materials.SaveUserMaterials(directory.File()));
     }
-    std::filesystem::remove_all(directory);
 }
-BENCHMARK(BM_LoadAndSaveUserFile)->Arg(10000)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_LoadAndSaveUserFile)->Arg(10000)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// The desktop's start-up from the file to the main form's filled lists.
+void BM_MainFormOpensWithUserFile(benchmark::State& state) {
+    CBenchDirectory directory(static_cast<int>(state.range(0)));
+    if (!directory.Ok()) {
+        state.SkipWithError("no temporary directory");
+        return;
+    }
+    CSilentWindowSystem windowSystem;
+    for (auto _ : state) {
+        CMainDialog form(windowSystem, directory.File());
+        form.BeginModal();
+        benchmark::DoNotOptimize(form.ResinList().Count());
+    }
+}
+BENCHMARK(BM_MainFormOpensWithUserFile)->Arg(100000)->Unit(benchmark::kMillisecond);
+
+// `corvel-cli list resins` in-process, from the file in the working directory to the printed
+// list.
+void BM_CliListsUserFile(benchmark::State& state) {
+    CBenchDirectory directory(static_cast<int>(state.range(0)));
+    if (!directory.Ok()) {
+        state.SkipWithError("no temporary directory");
+        return;
+    }
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(directory.Path());
+    const char* arguments[] = {"corvel-cli", "list", "resins"};
+    for (auto _ : state) {
+        std::ostringstream out;
+        std::ostringstream err;
+        benchmark::DoNotOptimize(RunCorvelCli(3, arguments, out, err));
+    }
+    std::filesystem::current_path(previous);
+}
+BENCHMARK(BM_CliListsUserFile)->Arg(100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -24,6 +24,8 @@ public:
         return texts_[index];
     }
     bool IsSorted() const { return textOrder_ != nullptr; }
+    // Changes whenever the texts do, so that a view can tell whether to show them again.
+    unsigned Revision() const { return revision_; }
 
     int Selection() const { return selection_; }
     // Selects an entry; an index outside the list clears the selection.
@@ -34,15 +36,21 @@ public:
 protected:
     // Inserts the text at its display position and returns that position.
     int InsertText(std::string text);
+    // Adds many texts at once, each where InsertText would put it had they come one by one, in
+    // n log n rather than one shift of the list per text. Returns where each entry of the new
+    // list came from: an index below the old count is an old entry, count + k the k-th new text.
+    std::vector<std::size_t> MergeTexts(std::vector<std::string> texts);
     void ClearTexts() {
         texts_.clear();
         selection_ = -1;
+        ++revision_;
     }
 
 private:
     std::vector<std::string> texts_;
     TextOrder textOrder_;
     int selection_ = -1;
+    unsigned revision_ = 0;
 };
 
 // A drop-down list whose entries each carry a reference of type Reference: a material's
@@ -57,6 +65,23 @@ public:
         int position = InsertText(std::move(text));
         references_.insert(references_.begin() + position, std::move(reference));
         return position;
+    }
+    // Adds entries as AddEntry would one after the other, in n log n however many there are.
+    void AddEntries(std::vector<std::pair<std::string, Reference>> entries) {
+        std::vector<std::string> texts;
+        texts.reserve(entries.size());
+        for (auto& entry : entries) {
+            texts.push_back(std::move(entry.first));
+        }
+        const std::size_t oldCount = references_.size();
+        const std::vector<std::size_t> origins = MergeTexts(std::move(texts));
+        std::vector<Reference> merged;
+        merged.reserve(origins.size());
+        for (std::size_t origin : origins) {
+            merged.push_back(origin < oldCount ? std::move(references_[origin])
+                                               : std::move(entries[origin - oldCount].second));
+        }
+        references_ = std::move(merged);
     }
     void Clear() {
         ClearTexts();

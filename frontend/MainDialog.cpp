@@ -3,6 +3,26 @@
 #include "DisplayOrder.h"
 #include "MaterialText.h"
 
+namespace {
+
+// A material list's entries in the order they are added: built-in records, user records and the
+// "User defined" entry, which carries no material.
+template <typename Builtin, typename User>
+std::vector<std::pair<std::string, const double*>> MaterialEntries(const Builtin& builtin,
+                                                                   const User& user) {
+    std::vector<std::pair<std::string, const double*>> entries;
+    for (const auto& record : builtin) {
+        entries.emplace_back(record.name, record.Array());
+    }
+    for (const auto& record : user) {
+        entries.emplace_back(record.name, record.Array());
+    }
+    entries.emplace_back(kUserDefinedEntry, nullptr);
+    return entries;
+}
+
+}  // namespace
+
 WeftcoreEntryPoints WeftcoreEntryPoints::Library() {
     return WeftcoreEntryPoints{UDMixel, RNDProperties, WFProperties};
 }
@@ -66,12 +86,6 @@ void CMainDialog::FillLists() {
     elasticModelList_.Clear();
     thermalModelList_.Clear();
     modelTypeList_.Clear();
-    for (const ResinRecord& resin : catalogue_.Resins()) {
-        resinList_.AddEntry(resin.name, resin.Array());
-    }
-    for (const FibreRecord& fibre : catalogue_.Fibres()) {
-        fibreList_.AddEntry(fibre.name, fibre.Array());
-    }
     for (const auto& weave : catalogue_.Weaves()) {
         weaveList_.AddEntry(weave->Name(), weave.get());
     }
@@ -84,15 +98,11 @@ void CMainDialog::FillLists() {
     modelTypeList_.AddEntry("Iso-stress model", false);
     modelTypeList_.AddEntry("Iso-strain model", true);
 
+    // Built-in materials, the user's (newest first) and the entry that creates one, added as
+    // one after the other but sorted in one go: a user file may hold many thousands.
     userMaterials_.LoadUserMaterials(userFileName_);
-    for (const ResinRecord& resin : userMaterials_.Resins()) {
-        resinList_.AddEntry(resin.name, resin.Array());
-    }
-    for (const FibreRecord& fibre : userMaterials_.Fibres()) {
-        fibreList_.AddEntry(fibre.name, fibre.Array());
-    }
-    resinList_.AddEntry(kUserDefinedEntry, nullptr);
-    fibreList_.AddEntry(kUserDefinedEntry, nullptr);
+    resinList_.AddEntries(MaterialEntries(catalogue_.Resins(), userMaterials_.Resins()));
+    fibreList_.AddEntries(MaterialEntries(catalogue_.Fibres(), userMaterials_.Fibres()));
 
     for (CListControl* list : std::initializer_list<CListControl*>{
              &resinList_, &fibreList_, &weaveList_, &elasticModelList_, &thermalModelList_,

@@ -6,6 +6,7 @@
 #include <cstring>
 
 #include "NumberFormat.h"
+#include "ReportFile.h"
 
 namespace {
 
@@ -182,28 +183,28 @@ const char* ReportFileName(ReportKind kind) {
     return "";
 }
 
+Message ReportWrittenMessage(ReportKind kind) {
+    return Message{std::string("Results are written to file: '") + ReportFileName(kind) + "'",
+                   kProgramCaption, MessageIcon::Information, MessageButtons::Ok};
+}
+
+Message ReportFailedMessage(ReportKind kind, const std::string& reason) {
+    return Message{std::string("Results could not be written to file: '") + ReportFileName(kind) +
+                       "'\n" + reason,
+                   kProgramCaption, MessageIcon::Exclamation, MessageButtons::Ok};
+}
+
 Message AppendReport(ReportKind kind, const std::string& report,
                      const std::filesystem::path& directory) {
-    const std::string fileName = ReportFileName(kind);
-    const std::string path = (directory / fileName).string();
-    int error = 0;
-    std::FILE* file = std::fopen(path.c_str(), "a");
-    if (file == nullptr) {
-        error = errno;
+    CReportFile file;
+    std::optional<std::string> failure = file.Open((directory / ReportFileName(kind)).string());
+    if (!failure) {
+        failure = file.Append(report);
+    }
+    if (!failure) {
+        failure = file.Close();
     } else {
-        if (std::fwrite(report.data(), 1, report.size(), file) != report.size() ||
-            std::fflush(file) != 0) {
-            error = errno;
-        }
-        if (std::fclose(file) != 0 && error == 0) {
-            error = errno;
-        }
+        file.Abandon();
     }
-    if (error != 0) {
-        return Message{
-            "Results could not be written to file: '" + fileName + "'\n" + std::strerror(error),
-            kProgramCaption, MessageIcon::Exclamation, MessageButtons::Ok};
-    }
-    return Message{"Results are written to file: '" + fileName + "'", kProgramCaption,
-                   MessageIcon::Information, MessageButtons::Ok};
+    return failure ? ReportFailedMessage(kind, *failure) : ReportWrittenMessage(kind);
 }

@@ -48,9 +48,14 @@ std::string FabricABDReport(const FabricReportInputs& inputs, const FabricABDRes
 // "results_MM.dat", "results_RND.dat", "results_3D.dat" or "results_ABD.dat".
 const char* ReportFileName(ReportKind kind);
 
-// Appends `report` to the kind's file in `directory` (the working directory when empty), creating
-// the file when missing, and returns the message to show: the confirmation naming the file
-// (information icon) once the file is closed, or, when the file cannot be opened, written or
-// closed, a warning naming the file and the reason (exclamation icon).
+// The message that confirms a report was appended (information icon), and the warning that it
+// could not be, naming the file and the system's reason (exclamation icon).
+Message ReportWrittenMessage(ReportKind kind);
+Message ReportFailedMessage(ReportKind kind, const std::string& reason);
+
+// Appends `report` to the kind's file in `directory` (the working directory when empty) as one
+// whole record (see CReportFile), creating the file when missing, and returns the message to
+// show: the confirmation once the file is closed, or, when the file is not a regular file or
+// cannot be opened, written or closed, the warning, the file then as it was.
 Message AppendReport(ReportKind kind, const std::string& report,
                      const std::filesystem::path& directory = {});

@@ -71,15 +71,16 @@ CListMirror::CListMirror(CListControl& list, QComboBox* widget, ViewCommand clos
 // The entries are rewritten only when they differ, so an open pop-up is not disturbed.
 void CListMirror::Refresh() {
     const QSignalBlocker blocker(widget_);
-    bool same = widget_->count() == list_.Count();
-    for (int i = 0; same && i < list_.Count(); ++i) {
-        same = widget_->itemText(i) == ToQt(list_.Text(i));
-    }
-    if (!same) {
-        widget_->clear();
+    if (!shown_ || shownRevision_ != list_.Revision()) {
+        QStringList texts;
+        texts.reserve(list_.Count());
         for (int i = 0; i < list_.Count(); ++i) {
-            widget_->addItem(ToQt(list_.Text(i)));
+            texts.append(ToQt(list_.Text(i)));
         }
+        widget_->clear();
+        widget_->addItems(texts);
+        shownRevision_ = list_.Revision();
+        shown_ = true;
     }
     widget_->setCurrentIndex(list_.Selection());
     MirrorFlags(list_, widget_);

@@ -87,6 +87,9 @@ public:
 private:
     CListControl& list_;
     QComboBox* widget_;
+    // The list's texts are shown again only when they changed: a list may hold many thousands.
+    unsigned shownRevision_ = 0;
+    bool shown_ = false;
 };
 
 // A number field. Typing writes the text into the field as it is; the form parses it. A field

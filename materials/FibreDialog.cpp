@@ -1,6 +1,6 @@
 #include "FibreDialog.h"
 
-#include <cmath>
+#include "MaterialChecks.h"
 
 CFibreDialog::CFibreDialog(IWindowSystem& windowSystem)
     : CMaterialForm(windowSystem, "User defined material", "USER-DEFINED FIBRE", "fibre") {}
@@ -35,12 +35,8 @@ void CFibreDialog::OnOK() {
     if (!UpdateData(true)) {
         return;
     }
-    auto isModulus = [](double gpa) { return gpa >= 0.0 && std::isfinite(gpa); };
-    bool valuesValid = isModulus(e1GPa_) && isModulus(e2GPa_) && isModulus(g12GPa_) &&
-                       isModulus(g23GPa_) && density_ > 0.0 && std::isfinite(density_) &&
-                       std::isfinite(nu12_) && std::isfinite(alpha1Ppm_) &&
-                       std::isfinite(alpha2Ppm_);
-    if (!valuesValid) {
+    // Checked in the record's units, so that a value that overflows them is refused too.
+    if (InvalidFibreProperty(MakeRecord().properties) >= 0) {
         Refuse("Invalid Data Value");
     } else if (AcceptIdentity("Please specify the Fibre's name")) {
         EndDialog(FormResult::Accepted);

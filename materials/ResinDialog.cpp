@@ -1,6 +1,6 @@
 #include "ResinDialog.h"
 
-#include <cmath>
+#include "MaterialChecks.h"
 
 CResinDialog::CResinDialog(IWindowSystem& windowSystem)
     : CMaterialForm(windowSystem, "User defined resin", "USER-DEFINED RESIN", "resin") {}
@@ -27,11 +27,12 @@ void CResinDialog::OnOK() {
     if (!UpdateData(true)) {
         return;
     }
-    // The negated comparisons also refuse NaN.
-    if (!(eGPa_ > 0.0) || !std::isfinite(eGPa_) || !std::isfinite(alphaPpm_)) {
-        Refuse("Invalid Data Value");
-    } else if (!(nu_ > -1.0 && nu_ < 0.5)) {
+    // Checked in the record's units, so that a value that overflows them is refused too.
+    const int invalid = InvalidResinProperty(MakeRecord().properties);
+    if (invalid == 1) {
         Refuse("Invalid poison's ratio.\nValid range: (-1,0.5)");
+    } else if (invalid >= 0) {
+        Refuse("Invalid Data Value");
     } else if (AcceptIdentity("Please specify the resin's name")) {
         EndDialog(FormResult::Accepted);
     }

@@ -9,13 +9,14 @@
 #include <string_view>
 #include <system_error>
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+
+#include "UserFileLayout.h"
 
 namespace {
 
-constexpr double kGigapascal = 1e9;
-constexpr int kResinValueLines = 6;
-constexpr int kFibreValueLines = 11;
 // Fifteen significant digits give back every typed value; the reader is atof-like.
 constexpr int kFileDigits = 15;
 
@@ -38,185 +39,59 @@ std::string_view NextWord(std::string_view text, std::size_t& pos) {
 
 // ---- Reading -------------------------------------------------------------------------------
 
-// The file as the reader walks it: whitespace-separated words, and value lines, each the text
-// between a tab and the next line feed. Every walk stops at the end of the text.
-class CFileText {
-public:
-    explicit CFileText(std::string text) : text_(std::move(text)) {}
-
-    // Position just after the first word equal to `word` at or after `from`, or npos.
-    std::size_t PositionAfterWord(std::size_t from, std::string_view word) const {
-        std::size_t pos = from;
-        while (pos < text_.size()) {
-            if (NextWord(text_, pos) == word) {
-                return pos;
+// The whole file at `fileName`, or why it cannot be had. Only a regular file (or a link to one)
+// is read: a FIFO or a device could block the start-up forever or never end. It is opened
+// without blocking so that a FIFO cannot hold up even the check. Sets `found` false only when
+// there is no such file.
+std::optional<std::string> ReadRegularFile(const std::string& fileName, std::string& text,
+                                           bool& found) {
+    found = true;
+    const int descriptor = ::open(fileName.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (descriptor < 0) {
+        found = errno != ENOENT && errno != ENOTDIR;
+        return std::string(std::strerror(errno));
+    }
+    std::optional<std::string> failure;
+    struct stat status {};
+    if (::fstat(descriptor, &status) != 0) {
+        failure = std::strerror(errno);
+    } else if (!S_ISREG(status.st_mode)) {
+        failure = "it is not a regular file";
+    } else {
+        text.reserve(static_cast<std::size_t>(status.st_size));
+        char buffer[65536];
+        for (;;) {
+            const ssize_t count = ::read(descriptor, buffer, sizeof buffer);
+            if (count > 0) {
+                text.append(buffer, static_cast<std::size_t>(count));
+            } else if (count == 0) {
+                break;
+            } else if (errno != EINTR) {
+                failure = std::strerror(errno);
+                break;
             }
         }
-        return std::string::npos;
     }
-
-    // One step over a value line: to the next tab, then past the next line feed. Returns
-    // whether the end of the text was met on the way.
-    bool Step(std::size_t& pos) const {
-        std::size_t tab = text_.find('\t', pos);
-        if (tab == std::string::npos) {
-            pos = text_.size();
-            return true;
-        }
-        std::size_t lineFeed = text_.find('\n', tab + 1);
-        if (lineFeed == std::string::npos) {
-            pos = text_.size();
-            return true;
-        }
-        pos = lineFeed + 1;
-        return false;
-    }
-
-    // The next value: the text after the next tab up to the line feed (a carriage return before
-    // the line feed, from a file edited elsewhere, is not part of it).
-    std::string Value(std::size_t& pos) const {
-        std::size_t tab = text_.find('\t', pos);
-        if (tab == std::string::npos) {
-            pos = text_.size();
-            return {};
-        }
-        std::size_t lineFeed = text_.find('\n', tab + 1);
-        std::size_t end = lineFeed == std::string::npos ? text_.size() : lineFeed;
-        pos = lineFeed == std::string::npos ? text_.size() : lineFeed + 1;
-        if (end > tab + 1 && text_[end - 1] == '\r') {
-            --end;
-        }
-        return text_.substr(tab + 1, end - tab - 1);
-    }
-
-private:
-    std::string text_;
-};
-
-// atof: leading blanks skipped, the longest numeric prefix taken, 0 when there is none.
-double ReadNumber(std::string_view text) {
-    std::size_t begin = 0;
-    while (begin < text.size() && IsBlank(text[begin])) {
-        ++begin;
-    }
-    bool negative = false;
-    if (begin < text.size() && (text[begin] == '+' || text[begin] == '-')) {
-        negative = text[begin] == '-';
-        ++begin;
-        if (begin < text.size() && (text[begin] == '+' || text[begin] == '-')) {
-            return 0.0;
-        }
-    }
-    const char* first = text.data() + begin;
-    const char* last = text.data() + text.size();
-    double value = 0.0;
-    auto result = std::from_chars(first, last, value);
-    if (result.ec == std::errc::result_out_of_range) {
-        long double wide = 0.0L;
-        std::from_chars(first, last, wide);
-        value = static_cast<double>(wide);
-    } else if (result.ec != std::errc()) {
-        value = 0.0;
-    }
-    return negative ? -value : value;
-}
-
-bool ReadWholeFile(std::FILE* file, std::string& text) {
-    char buffer[65536];
-    std::size_t count = 0;
-    while ((count = std::fread(buffer, 1, sizeof buffer, file)) > 0) {
-        text.append(buffer, count);
-    }
-    return std::ferror(file) == 0;
-}
-
-// Where the two sections' value lines start: just after the words "RESINS:" and "FIBRES:".
-struct Sections {
-    std::size_t afterResins;
-    std::size_t afterFibres;
-};
-
-std::optional<Sections> FindSections(const CFileText& text) {
-    const std::size_t afterResins = text.PositionAfterWord(0, "RESINS:");
-    if (afterResins == std::string::npos) {
-        return std::nullopt;
-    }
-    const std::size_t afterFibres = text.PositionAfterWord(afterResins, "FIBRES:");
-    if (afterFibres == std::string::npos) {
-        return std::nullopt;
-    }
-    return Sections{afterResins, afterFibres};
-}
-
-struct ValueLineCounts {
-    std::size_t resins;
-    std::size_t fibres;
-};
-
-// The value lines of each section, counted by steps. The step that first passes the "FIBRES:"
-// word has already taken the first fibre line, so it counts towards the fibres; when the last
-// value line has no line feed, the fibres come out one short.
-ValueLineCounts CountValueLines(const CFileText& text, const Sections& sections) {
-    std::size_t pos = sections.afterResins;
-    std::size_t steps = 0;
-    bool atEnd = false;
-    do {
-        atEnd = text.Step(pos);
-        ++steps;
-    } while (pos < sections.afterFibres);
-    ValueLineCounts counts{steps - 1, 0};
-    while (!atEnd) {
-        atEnd = text.Step(pos);
-        ++counts.fibres;
-    }
-    return counts;
-}
-
-// The three text values that open every record: name, user and date.
-template <typename Record>
-void ReadIdentity(const CFileText& text, std::size_t& pos, Record& record) {
-    record.name = text.Value(pos);
-    record.user = text.Value(pos);
-    record.date = text.Value(pos);
-}
-
-// One resin's six values from `pos` on: name, user, date, E [GPa], nu, alpha [1/K].
-ResinRecord ReadResin(const CFileText& text, std::size_t& pos) {
-    ResinRecord resin;
-    ReadIdentity(text, pos, resin);
-    resin.E() = ReadNumber(text.Value(pos)) * kGigapascal;
-    resin.Nu() = ReadNumber(text.Value(pos));
-    resin.Alpha() = ReadNumber(text.Value(pos));
-    return resin;
-}
-
-// One fibre's eleven values from `pos` on: name, user, date, E1, E2, G12, G23 [GPa], nu12,
-// alpha1, alpha2 [1/K], density [kg/m^3].
-FibreRecord ReadFibre(const CFileText& text, std::size_t& pos) {
-    FibreRecord fibre;
-    ReadIdentity(text, pos, fibre);
-    for (int k = 0; k < 4; ++k) {
-        fibre.properties[k] = ReadNumber(text.Value(pos)) * kGigapascal;
-    }
-    for (int k = 4; k < 8; ++k) {
-        fibre.properties[k] = ReadNumber(text.Value(pos));
-    }
-    return fibre;
+    ::close(descriptor);
+    return failure;
 }
 
 // ---- Writing -------------------------------------------------------------------------------
 
-void AppendNumber(std::string& out, const char* label, double value) {
+// A value line: the label, a tab, the value.
+void AppendNumber(std::string& out, std::string_view label, double value) {
     char buffer[64];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general,
                                 kFileDigits);
     out += label;
+    out += '\t';
     out.append(buffer, result.ptr);
     out += '\n';
 }
 
-void AppendText(std::string& out, const char* label, const std::string& value) {
+void AppendText(std::string& out, std::string_view label, const std::string& value) {
     out += label;
+    out += '\t';
     out += value;
     out += '\n';
 }
@@ -225,27 +100,24 @@ std::string FileText(const std::forward_list<ResinRecord>& resins,
                      const std::forward_list<FibreRecord>& fibres) {
     std::string out = "USER DEFINED DATA\n\nRESINS:\n\n";
     for (const ResinRecord& resin : resins) {
-        AppendText(out, "Name   :        \t", resin.name);
-        AppendText(out, "User   :        \t", resin.user);
-        AppendText(out, "Date   :        \t", resin.date);
-        AppendNumber(out, "E      : [ GPa ]\t", resin.E() * 1e-9);
-        AppendNumber(out, "nu     : [     ]\t", resin.Nu());
-        AppendNumber(out, "Alpha  : [ 1/K ]\t", resin.Alpha());
+        AppendText(out, kResinLabels[0], resin.name);
+        AppendText(out, kResinLabels[1], resin.user);
+        AppendText(out, kResinLabels[2], resin.date);
+        AppendNumber(out, kResinLabels[3], resin.E() * 1e-9);
+        AppendNumber(out, kResinLabels[4], resin.Nu());
+        AppendNumber(out, kResinLabels[5], resin.Alpha());
         out += '\n';
     }
     out += "\nFIBRES:\n\n";
     for (const FibreRecord& fibre : fibres) {
-        AppendText(out, "Name   :        \t", fibre.name);
-        AppendText(out, "User   :        \t", fibre.user);
-        AppendText(out, "Date   :        \t", fibre.date);
-        AppendNumber(out, "E1     : [ GPa ]\t", fibre.E1() * 1e-9);
-        AppendNumber(out, "E2     : [ GPa ]\t", fibre.E2() * 1e-9);
-        AppendNumber(out, "G12    : [ GPa ]\t", fibre.G12() * 1e-9);
-        AppendNumber(out, "G23    : [ GPa ]\t", fibre.G23() * 1e-9);
-        AppendNumber(out, "nu12   : [     ]\t", fibre.Nu12());
-        AppendNumber(out, "Alpha1 : [ 1/K ]\t", fibre.Alpha1());
-        AppendNumber(out, "Alpha2 : [ 1/K ]\t", fibre.Alpha2());
-        AppendNumber(out, "Density: [Kg/m3]\t", fibre.Density());
+        AppendText(out, kFibreLabels[0], fibre.name);
+        AppendText(out, kFibreLabels[1], fibre.user);
+        AppendText(out, kFibreLabels[2], fibre.date);
+        for (int k = 0; k < 8; ++k) {
+            // Moduli in GPa; nu12, the expansion coefficients and the density as stored.
+            AppendNumber(out, kFibreLabels[3 + k],
+                         k < 4 ? fibre.properties[k] * 1e-9 : fibre.properties[k]);
+        }
         out += '\n';
     }
     return out;
@@ -295,39 +167,49 @@ void CUserMaterials::LoadUserMaterials(const std::string& fileName) {
     fibreCount_ = 0;
     fileFound_ = true;
     readOk_ = false;
+    fault_.reset();
+    try {
+        std::string text;
+        if (auto failure = ReadRegularFile(fileName, text, fileFound_)) {
+            if (fileFound_) {
+                fault_ = UserFileFault{0, *failure};
+            }
+            return;
+        }
+        UserFileContents contents;
+        UserFileFault fault;
+        if (!ReadUserFileText(text, contents, fault)) {
+            fault_ = std::move(fault);
+            return;
+        }
+        // Each record goes to the head of its list: newest first, the file's last one on top.
+        for (ResinRecord& resin : contents.resins) {
+            resins_.push_front(std::move(resin));
+        }
+        for (FibreRecord& fibre : contents.fibres) {
+            fibres_.push_front(std::move(fibre));
+        }
+        resinCount_ = contents.resins.size();
+        fibreCount_ = contents.fibres.size();
+        readOk_ = true;
+    } catch (const std::bad_alloc&) {
+        resins_.clear();
+        fibres_.clear();
+        resinCount_ = 0;
+        fibreCount_ = 0;
+        fault_ = UserFileFault{0, "there is not enough memory to read it"};
+    }
+}
 
-    std::FILE* file = std::fopen(fileName.c_str(), "r");
-    if (file == nullptr) {
-        fileFound_ = false;
-        return;
+std::string CUserMaterials::LoadFailureText(const std::string& fileName) const {
+    if (!fault_) {
+        return {};
     }
-    std::string raw;
-    const bool readWhole = ReadWholeFile(file, raw);
-    std::fclose(file);
-    if (!readWhole) {
-        return;
+    std::string text = "\"" + fileName + "\"";
+    if (fault_->line > 0) {
+        text += ", line " + std::to_string(fault_->line);
     }
-    const CFileText text(std::move(raw));
-    const std::optional<Sections> sections = FindSections(text);
-    if (!sections) {
-        return;
-    }
-    // Acceptance is all or nothing: counts that do not come in whole records load nothing.
-    const ValueLineCounts counts = CountValueLines(text, *sections);
-    if (counts.resins % kResinValueLines != 0 || counts.fibres % kFibreValueLines != 0) {
-        return;
-    }
-    readOk_ = true;
-    std::size_t pos = sections->afterResins;
-    for (std::size_t i = 0; i < counts.resins / kResinValueLines; ++i) {
-        resins_.push_front(ReadResin(text, pos));
-        ++resinCount_;
-    }
-    pos = sections->afterFibres;
-    for (std::size_t i = 0; i < counts.fibres / kFibreValueLines; ++i) {
-        fibres_.push_front(ReadFibre(text, pos));
-        ++fibreCount_;
-    }
+    return text + ": " + fault_->reason;
 }
 
 std::optional<std::string> CUserMaterials::SaveUserMaterials(const std::string& fileName) {

@@ -7,6 +7,7 @@
 
 #include "FibreRecord.h"
 #include "ResinRecord.h"
+#include "UserFileReader.h"
 
 // The resins and fibres the user defined, kept between runs in a text file ("userData.dat" in
 // the working directory). Two lists, newest first: a record read from the file or created in a
@@ -14,21 +15,27 @@
 // property array, stays valid until the object is destroyed, which lets the main form's list
 // entries refer to them.
 //
-// File layout, every line ending in a line feed, a value line being a label, a tab and the value:
+// File layout as written, every line ending in a line feed, a value line being a label, a tab and
+// the value (labels in UserFileLayout.h):
 //   "USER DEFINED DATA\n\nRESINS:\n\n"
 //   per resin: Name, User, Date, E [GPa], nu, Alpha [1/K], then an empty line
 //   "\nFIBRES:\n\n"
 //   per fibre: Name, User, Date, E1, E2, G12, G23 [GPa], nu12, Alpha1, Alpha2 [1/K],
 //              Density [kg/m^3], then an empty line
 // Numbers are written with 15 significant digits, so they read back unchanged; files written
-// with six fixed decimals read as well. Labels are never examined when reading.
+// with six fixed decimals read as well. How a file is read, and what it may differ in, is told
+// in UserFileReader.h.
 class CUserMaterials {
 public:
-    // Start-up load; shows nothing whatever happens. A file that cannot be opened leaves
-    // FileFound() false. A file without the words "RESINS:" and "FIBRES:", or whose value lines
-    // do not come in sixes and elevens, loads nothing at all (ReadOk() false). Any previously held
-    // records are discarded first.
+    // Start-up load; shows nothing whatever happens. No file leaves FileFound() false. A file
+    // that exists but cannot be read completely (unreadable, not a regular file, malformed, a
+    // material the creation forms would refuse) loads nothing at all: ReadOk() false, with the
+    // line and the reason in LoadFailureText(). Any previously held records are discarded first.
     void LoadUserMaterials(const std::string& fileName);
+
+    // Why the last load failed, naming the file and the line ("\"userData.dat\", line 12: ..."),
+    // or "" when it did not fail (a missing file is not a failure).
+    std::string LoadFailureText(const std::string& fileName) const;
 
     // Writes both lists, head first, into a temporary file beside `fileName` and renames it over
     // the old file, so a failed save leaves the old file as it was. When the start-up load did
@@ -67,6 +74,7 @@ private:
     bool fileFound_ = false;
     bool readOk_ = false;
     bool newMaterialsCreated_ = false;
+    std::optional<UserFileFault> fault_;
     // Set once the file holds these lists, after which a save needs no backup of it.
     bool fileWritten_ = false;
 };

@@ -23,8 +23,8 @@ constexpr const char* kUserFileName = "userData.dat";
 std::unique_ptr<CMaterialLists> OpenLists(std::ostream& err) {
     auto lists = std::make_unique<CMaterialLists>(kUserFileName);
     if (lists->UserFileUnreadable()) {
-        err << "corvel-cli: warning: \"" << kUserFileName
-            << "\" could not be read; no user-defined materials are listed\n";
+        err << "corvel-cli: warning: " << lists->UserFileFailure()
+            << "; no user-defined materials are listed\n";
     }
     return lists;
 }
@@ -70,6 +70,9 @@ int RunList(const ListCommand& command, std::ostream& out, std::ostream& err) {
     nlohmann::ordered_json entries = nlohmann::ordered_json::array();
     auto addMaterial = [&](const std::string& name, const double* properties, std::size_t count,
                            bool user) {
+        if (!command.json) {
+            return;
+        }
         entries.push_back({{"name", name},
                            {"userDefined", user},
                            {"properties", std::vector<double>(properties, properties + count)}});

@@ -5,19 +5,21 @@
 
 // The lists hold the main form's entries in its order: built-in entries first, then the user's
 // materials head first, so equal names sit in the same order as on the form.
-CMaterialLists::CMaterialLists(const std::string& userFileName) {
+CMaterialLists::CMaterialLists(const std::string& userFileName) : userFileName_(userFileName) {
     userMaterials_.LoadUserMaterials(userFileName);
     for (const ResinRecord& resin : catalogue_.Resins()) {
         resins_.push_back({resin.name, &resin});
     }
     for (const ResinRecord& resin : userMaterials_.Resins()) {
         resins_.push_back({resin.name, &resin});
+        userRecords_.insert(&resin);
     }
     for (const FibreRecord& fibre : catalogue_.Fibres()) {
         fibres_.push_back({fibre.name, &fibre});
     }
     for (const FibreRecord& fibre : userMaterials_.Fibres()) {
         fibres_.push_back({fibre.name, &fibre});
+        userRecords_.insert(&fibre);
     }
     for (const auto& weave : catalogue_.Weaves()) {
         weaves_.push_back({weave->Name(), weave.get()});
@@ -36,21 +38,11 @@ CMaterialLists::CMaterialLists(const std::string& userFileName) {
 }
 
 bool CMaterialLists::IsUserResin(const ResinRecord* resin) const {
-    for (const ResinRecord& user : userMaterials_.Resins()) {
-        if (&user == resin) {
-            return true;
-        }
-    }
-    return false;
+    return userRecords_.count(resin) != 0;
 }
 
 bool CMaterialLists::IsUserFibre(const FibreRecord* fibre) const {
-    for (const FibreRecord& user : userMaterials_.Fibres()) {
-        if (&user == fibre) {
-            return true;
-        }
-    }
-    return false;
+    return userRecords_.count(fibre) != 0;
 }
 
 template <typename Reference>

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "Catalogue.h"
@@ -28,12 +29,15 @@ public:
     bool UserFileUnreadable() const {
         return userMaterials_.FileFound() && !userMaterials_.ReadOk();
     }
+    // Why, naming the file, the line and the reason.
+    std::string UserFileFailure() const { return userMaterials_.LoadFailureText(userFileName_); }
 
     // Whether a resin or fibre of this list came from the user file.
     bool IsUserResin(const ResinRecord* resin) const;
     bool IsUserFibre(const FibreRecord* fibre) const;
 
 private:
+    std::string userFileName_;
     CCatalogue catalogue_;
     CUserMaterials userMaterials_;
     DisplayList<const ResinRecord*> resins_;
@@ -41,6 +45,8 @@ private:
     DisplayList<const CNamedWeave*> weaves_;
     DisplayList<const ModelEntry*> elasticModels_;
     DisplayList<const ModelEntry*> thermalModels_;
+    // The records that came from the user file.
+    std::unordered_set<const void*> userRecords_;
 };
 
 // The entry of a list by name (see NameLookup.h); throws a rejected-input failure naming the

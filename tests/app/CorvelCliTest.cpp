@@ -1,6 +1,7 @@
 // corvel-cli as a user runs it: the real executable spawned in a fresh working directory, its
 // JSON compared with the library's own results, its reports with those the calculator's main
 // form writes for the same inputs, and every refusal with its exit status.
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <nlohmann/json.hpp>
 
@@ -362,8 +363,16 @@ TEST_F(CorvelCliTest, AnUnreadableUserFileLoadsNothingAndSaysSo) {
     EXPECT_EQ(run.status, 0);
     EXPECT_EQ(run.out.substr(0, 11), "ACG LTM 10\n");
     EXPECT_EQ(run.err,
-              "corvel-cli: warning: \"userData.dat\" could not be read; no user-defined materials "
-              "are listed\n");
+              "corvel-cli: warning: \"userData.dat\": there is no line \"FIBRES:\" after the "
+              "resins; no user-defined materials are listed\n");
+    // Anything but a regular file is refused at once, with one line saying so.
+    fs::create_directories("fifo");
+    ASSERT_EQ(::mkfifo("fifo/userData.dat", 0600), 0);
+    const CliRun fifo = Cli({"list", "resins"}, "fifo");
+    EXPECT_EQ(fifo.status, 0);
+    EXPECT_EQ(fifo.err,
+              "corvel-cli: warning: \"userData.dat\": it is not a regular file; no user-defined "
+              "materials are listed\n");
     EXPECT_EQ(Cli({"list", "resins"}, "missing").err, "");  // no file: nothing to say
 }
 

@@ -111,6 +111,40 @@ TEST(DropDownList, SortsIgnoringCaseAndKeepsTheSelectedEntry) {
     EXPECT_EQ(list.Count(), 0);
 }
 
+// Many entries at once land exactly where one-by-one insertion puts them, equal texts (ignoring
+// case) in the order they came, the selected entry still selected, sorted or not.
+TEST(DropDownList, AddingManyAtOnceEqualsAddingThemOneByOne) {
+    const std::vector<std::string> first = {"Steel", "acg", "Zinc", "ACG"};
+    const std::vector<std::string> words = {"steel", "ACG",    "beta",  "Acg", "alpha", "Zinc",
+                                            "",      " space", "STEEL", "acg", "zz",    "b"};
+    for (CListControl::TextOrder order :
+         {&DisplayLess, static_cast<CListControl::TextOrder>(nullptr)}) {
+        CDropDownList<int> single(order);
+        CDropDownList<int> bulk(order);
+        int reference = 0;
+        for (const std::string& text : first) {
+            single.AddEntry(text, reference);
+            bulk.AddEntry(text, reference);
+            ++reference;
+        }
+        single.Select(2);
+        bulk.Select(2);
+        std::vector<std::pair<std::string, int>> entries;
+        for (const std::string& text : words) {
+            single.AddEntry(text, reference);
+            entries.emplace_back(text, reference);
+            ++reference;
+        }
+        bulk.AddEntries(entries);
+        ASSERT_EQ(TextsOf(bulk), TextsOf(single));
+        for (int i = 0; i < single.Count(); ++i) {
+            EXPECT_EQ(bulk.ReferenceAt(i), single.ReferenceAt(i)) << i;
+        }
+        EXPECT_EQ(bulk.Selection(), single.Selection());
+        EXPECT_EQ(bulk.SelectedText(), order ? "Steel" : "Zinc");
+    }
+}
+
 TEST(DropDownList, UnsortedListKeepsInsertionOrder) {
     CDropDownList<bool> list;
     list.AddEntry("Iso-stress model", false);

@@ -7,7 +7,11 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include "Catalogue.h"
+#include "FileSizeLimit.h"
+#include "ReportFile.h"
 #include "Reports.h"
 #include "ResultsUDDialog.h"
 #include "controls/ScriptedWindowSystem.h"
@@ -265,6 +269,47 @@ TEST_F(ReportFiles, AReportThatCannotBeWrittenWarnsInsteadOfConfirming) {
         message = AppendReport(ReportKind::FabricABD, "report\n", directory_);
         EXPECT_EQ(message.icon, MessageIcon::Exclamation) << message.text;
     }
+}
+
+// A disk that fills up in the middle of a record: the record is cut back out, the earlier ones
+// stay byte for byte, and the next record follows them directly once there is room.
+TEST_F(ReportFiles, AFailedAppendLeavesWholeRecordsOnly) {
+    const std::string first = "UD COMPOSITE PROPERTIES\nfirst record\n";
+    const std::string second = "UD COMPOSITE PROPERTIES\n" + std::string(4000, '#') + "\n";
+    ASSERT_EQ(AppendReport(ReportKind::UDPly, first, directory_).icon, MessageIcon::Information);
+    {
+        const CFileSizeLimit full(first.size() + 100);
+        const Message message = AppendReport(ReportKind::UDPly, second, directory_);
+        EXPECT_EQ(message.icon, MessageIcon::Exclamation);
+        EXPECT_EQ(message.text,
+                  "Results could not be written to file: 'results_MM.dat'\nFile too large");
+    }
+    EXPECT_EQ(Read(directory_ / "results_MM.dat"), first);
+    ASSERT_EQ(AppendReport(ReportKind::UDPly, second, directory_).icon, MessageIcon::Information);
+    EXPECT_EQ(Read(directory_ / "results_MM.dat"), first + second);
+}
+
+// A run that fails part-way takes back every record it appended; a FIFO is refused at once
+// rather than waited on.
+TEST_F(ReportFiles, AnAbandonedRunLeavesTheFileAsItFoundIt) {
+    const std::string path = (directory_ / "results_RND.dat").string();
+    ASSERT_EQ(AppendReport(ReportKind::RandomMat, "old\n", directory_).icon,
+              MessageIcon::Information);
+    CReportFile file;
+    ASSERT_EQ(file.Open(path), std::nullopt);
+    EXPECT_EQ(file.Append("row 1\n"), std::nullopt);
+    EXPECT_EQ(file.Append("row 2\n"), std::nullopt);
+    EXPECT_EQ(Read(path), "old\nrow 1\nrow 2\n");
+    file.Abandon();
+    EXPECT_FALSE(file.IsOpen());
+    EXPECT_EQ(Read(path), "old\n");
+
+    const std::string fifo = (directory_ / "results_3D.dat").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    CReportFile blocked;
+    EXPECT_EQ(blocked.Open(fifo), "it is not a regular file");
+    EXPECT_EQ(AppendReport(ReportKind::Fabric3D, "x\n", directory_).text,
+              "Results could not be written to file: 'results_3D.dat'\nit is not a regular file");
 }
 
 TEST_F(ReportFiles, CatalogueUDPlyGoesFromTheLibraryThroughTheFormIntoTheFile) {

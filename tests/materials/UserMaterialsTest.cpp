@@ -9,8 +9,10 @@
 #include <string>
 #include <vector>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include "AsOrdinaryUser.h"
 #include "UserMaterials.h"
 
 namespace fs = std::filesystem;
@@ -192,59 +194,194 @@ TEST_F(UserMaterialsFile, WritesTheFixedLayoutWithNumbersThatReadBackUnchanged) 
     EXPECT_NEAR(reloaded.Resins().front().E(), 2.89e9, 1e-5);
 }
 
-TEST_F(UserMaterialsFile, ReadsValuesAtofStyleWhateverTheLabels) {
+TEST_F(UserMaterialsFile, ReadsValuesWhateverTheLabelsAndTheLineEnds) {
     std::string resin =
-        "Whatever\tOld resin\nU\tsomeone\nD\t\nModulus\t  3.5GPa\nPoisson\tabc\nExp\t0.000073\n\n";
+        "Whatever\tOld resin\nU\tsomeone\nD\t\nModulus\t  3.5 \nPoisson\t-.25\nExp\t0.000073\n\n";
     CUserMaterials materials = Loaded(FileOf(resin, ""));
-    ASSERT_TRUE(materials.ReadOk());
+    ASSERT_TRUE(materials.ReadOk()) << materials.LoadFailureText("f");
     ASSERT_EQ(materials.ResinCount(), 1u);
     const ResinRecord& loaded = materials.Resins().front();
     EXPECT_EQ(loaded.name, "Old resin");
     EXPECT_EQ(loaded.date, "");
     EXPECT_EQ(loaded.E(), 3.5e9);
-    EXPECT_EQ(loaded.Nu(), 0.0) << "a value that is not a number reads as 0";
+    EXPECT_EQ(loaded.Nu(), -0.25);
     EXPECT_EQ(loaded.Alpha(), 0.000073);
+    EXPECT_EQ(materials.LoadFailureText("f"), "");
 
-    CUserMaterials crlf = Loaded(
-        "USER DEFINED DATA\r\n\r\nRESINS:\r\n\r\nName\tA\r\nUser\tB\r\n"
-        "Date\tC\r\nE\t+3\r\nnu\t-.25\r\nAlpha\t1e-5\r\n\r\n\r\nFIBRES:\r\n");
-    ASSERT_EQ(crlf.ResinCount(), 1u);
-    EXPECT_EQ(crlf.Resins().front().name, "A");
-    EXPECT_EQ(crlf.Resins().front().E(), 3e9);
-    EXPECT_EQ(crlf.Resins().front().Nu(), -0.25);
+    // The same file with CR LF, CR alone, and without a line end after its last value.
+    const std::string lf = FileOf(ResinLines("A") + ResinLines("B"), FibreLines("F"));
+    std::string crlf;
+    std::string cr;
+    for (char c : lf) {
+        crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        cr += c == '\n' ? '\r' : c;
+    }
+    std::string unterminated = lf.substr(0, lf.size() - 2);
+    for (const std::string& text : {crlf, cr, unterminated}) {
+        CUserMaterials other = Loaded(text);
+        ASSERT_TRUE(other.ReadOk()) << other.LoadFailureText("f");
+        EXPECT_EQ(Names(other.Resins()), (std::vector<std::string>{"B", "A"}));
+        ASSERT_EQ(other.FibreCount(), 1u);
+        EXPECT_EQ(other.Fibres().front().Density(), 1750);
+    }
 }
 
-TEST_F(UserMaterialsFile, MalformedFilesLoadNothingAndNeverHang) {
+// An editor that expands tabs: the label the file writes at that place, blanks, the value.
+TEST_F(UserMaterialsFile, ReadsValueLinesWhoseTabBecameBlanks) {
+    const std::string lf = FileOf(ResinLines("Epoxy A") + ResinLines("B"), FibreLines("Glass F"));
+    for (std::size_t tabStop : {8u, 4u}) {
+        std::string expanded;
+        std::size_t column = 0;
+        for (char c : lf) {
+            if (c == '\t') {
+                const std::size_t blanks = tabStop - column % tabStop;
+                expanded.append(blanks, ' ');
+                column += blanks;
+            } else {
+                expanded += c;
+                column = c == '\n' ? 0 : column + 1;
+            }
+        }
+        CUserMaterials materials = Loaded(expanded);
+        ASSERT_TRUE(materials.ReadOk()) << tabStop << ": " << materials.LoadFailureText("f");
+        EXPECT_EQ(Names(materials.Resins()), (std::vector<std::string>{"B", "Epoxy A"}));
+        EXPECT_EQ(materials.Resins().front().E(), 3e9);
+        EXPECT_EQ(materials.Fibres().front().name, "Glass F");
+        EXPECT_EQ(materials.Fibres().front().E1(), 230e9);
+    }
+    // Without a tab the line must start with the label of its place in the record.
+    CUserMaterials shifted = Loaded(FileOf(
+        "Name   :        A\nUser   :        me\nDate   :        \nnu     : [     ]  3\n", ""));
+    EXPECT_FALSE(shifted.ReadOk());
+    EXPECT_EQ(shifted.LoadFailureText("userData.dat"),
+              "\"userData.dat\", line 8: neither a label, a tab and a value, nor a line starting "
+              "with \"E      : [ GPa ]\"");
+}
+
+TEST_F(UserMaterialsFile, MalformedFilesLoadNothingAndSayWhere) {
     const std::string twoResins = ResinLines("A") + ResinLines("B");
-    std::string lastLineWithoutLineFeed = FileOf(twoResins, FibreLines("F"));
-    lastLineWithoutLineFeed.resize(lastLineWithoutLineFeed.size() - 2);
     std::string thirteenResinLines = FileOf(twoResins + "Extra\tline\n", FibreLines("F"));
 
     struct Row {
         const char* what;
         std::string text;
-        bool accepted;
+        std::string failure;  // "" when the file is accepted
     };
     const std::vector<Row> rows = {
-        {"empty file", "", false},
-        {"no fibre heading", "USER DEFINED DATA\n\nRESINS:\n\n" + twoResins, false},
-        {"fibre heading only before the resins", "FIBRES:\nRESINS:\n" + twoResins, false},
-        {"headings glued to other words", "xRESINS: FIBRES:x\n", false},
-        {"thirteen resin lines", thirteenResinLines, false},
-        {"last value line without line feed", lastLineWithoutLineFeed, false},
-        {"tabs but no line feeds", "RESINS:\t\t\t\t\t\t\tFIBRES:\t\t\t", true},
-        {"a material named FIBRES:", FileOf(ResinLines("FIBRES:"), ""), false},
-        {"headings only, on one line", "RESINS: FIBRES:", true},
-        {"blank lines and stray text carry no values", FileOf("note\n\n", "\n"), true},
+        {"empty file", "", "there is no line \"RESINS:\" before the resins"},
+        {"no fibre heading", "USER DEFINED DATA\n\nRESINS:\n\n" + twoResins,
+         "there is no line \"FIBRES:\" after the resins"},
+        {"fibre heading before the resins", "FIBRES:\nRESINS:\n" + twoResins,
+         "line 1: \"FIBRES:\" comes before \"RESINS:\""},
+        {"headings glued to other words", "xRESINS: FIBRES:x\n",
+         "there is no line \"RESINS:\" before the resins"},
+        {"thirteen resin lines", thirteenResinLines,
+         "line 21: \"FIBRES:\" follows after 1 of a resin's 6 values"},
+        {"a fibre cut short", FileOf("", "Name\tF\nUser\tme\n"),
+         "line 9: the file ends after 2 of a fibre's 11 values"},
+        {"headings on one line",
+         "RESINS: FIBRES:", "there is no line \"RESINS:\" before the resins"},
+        {"stray text among the resins", FileOf("note\n\n", "\n"),
+         "line 5: neither a label, a tab and a value, nor a line starting with \"Name   :\""},
+        {"headings twice", "RESINS:\nFIBRES:\nRESINS:\n", "line 3: a second line \"RESINS:\""},
+        {"headings and blank lines only", "RESINS:\n\n  \nFIBRES:\n\n", ""},
+        {"a material named FIBRES: cannot be kept", FileOf(ResinLines("FIBRES:"), ""),
+         "line 5: the words RESINS: and FIBRES: cannot stand in a name, user or date"},
     };
     for (const Row& row : rows) {
         CUserMaterials materials = Loaded(row.text);
         EXPECT_TRUE(materials.FileFound()) << row.what;
-        EXPECT_EQ(materials.ReadOk(), row.accepted) << row.what;
-        if (!row.accepted) {
+        EXPECT_EQ(materials.ReadOk(), row.failure.empty()) << row.what;
+        const std::string prefix =
+            "\"userData.dat\"" + std::string(row.failure.rfind("line", 0) == 0 ? ", " : ": ");
+        EXPECT_EQ(materials.LoadFailureText("userData.dat"),
+                  row.failure.empty() ? "" : prefix + row.failure)
+            << row.what;
+        if (!row.failure.empty()) {
             EXPECT_EQ(materials.ResinCount() + materials.FibreCount(), 0u) << row.what;
         }
     }
+}
+
+// A stored material passes the creation forms' checks, or the whole load fails at its line.
+TEST_F(UserMaterialsFile, MaterialsTheFormsWouldRefuseFailTheLoad) {
+    struct Row {
+        std::string resin;
+        std::string failure;
+    };
+    const std::vector<Row> rows = {
+        {ResinLines("R", "-3.5"),
+         "line 8: resin \"R\": E must be positive and finite, not \"-3.5\""},
+        {ResinLines("R", "0"), "line 8: resin \"R\": E must be positive and finite, not \"0\""},
+        {ResinLines("R", "nan"), "line 8: resin \"R\": E must be positive and finite, not \"nan\""},
+        {ResinLines("R", "1e308"),
+         "line 8: resin \"R\": E must be positive and finite, not \"1e308\""},
+        {ResinLines("R", "3", "0.5"),
+         "line 9: resin \"R\": nu must be between -1 and 0.5, not \"0.5\""},
+        {ResinLines("R", "3", "-1"),
+         "line 9: resin \"R\": nu must be between -1 and 0.5, not \"-1\""},
+        {ResinLines("R", "3", "0.3", "inf"),
+         "line 10: resin \"R\": Alpha must be finite, not \"inf\""},
+        {ResinLines("R", ""), "line 8: \"\" is not a number"},
+        {ResinLines("R", "3.5GPa"), "line 8: \"3.5GPa\" is not a number"},
+        {ResinLines(""), "line 5: a resin without a name"},
+        {ResinLines("User defined"),
+         "line 5: \"User defined\" names the list entry that creates a resin, not a resin"},
+    };
+    for (const Row& row : rows) {
+        CUserMaterials materials = Loaded(FileOf(ResinLines("Good") + row.resin, FibreLines("F")));
+        EXPECT_FALSE(materials.ReadOk()) << row.failure;
+        EXPECT_EQ(materials.ResinCount() + materials.FibreCount(), 0u);
+        // The bad resin is the second of the file: its lines are 7 further on.
+        std::string expected = row.failure;
+        const std::size_t digits = expected.find(':');
+        expected = "line " + std::to_string(std::stoi(expected.substr(5, digits - 5)) + 7) +
+                   expected.substr(digits);
+        EXPECT_EQ(materials.LoadFailureText("u"), "\"u\", " + expected);
+    }
+
+    std::string fibre = FibreLines("F");
+    fibre.replace(fibre.find("Density: [Kg/m3]\t1750.000000"), 29, "Density: [Kg/m3]\t0");
+    CUserMaterials noDensity = Loaded(FileOf("", fibre));
+    EXPECT_EQ(noDensity.LoadFailureText("u"),
+              "\"u\", line 18: fibre \"F\": Density must be positive and finite, not \"0\"");
+    fibre = FibreLines("F");
+    fibre.replace(fibre.find("24.000000"), 9, "-24");
+    EXPECT_EQ(Loaded(FileOf("", fibre)).LoadFailureText("u"),
+              "\"u\", line 13: fibre \"F\": G12 must be finite and not negative, not \"-24\"");
+}
+
+// Anything but a regular file is refused at once: a FIFO would block the start-up, a device
+// could be endless. A link to a regular file is read through.
+TEST_F(UserMaterialsFile, ReadsOnlyRegularFiles) {
+    ASSERT_EQ(::mkfifo(file_.c_str(), 0600), 0);
+    CUserMaterials fifo;
+    fifo.LoadUserMaterials(file_);
+    EXPECT_TRUE(fifo.FileFound());
+    EXPECT_FALSE(fifo.ReadOk());
+    EXPECT_EQ(fifo.LoadFailureText("userData.dat"), "\"userData.dat\": it is not a regular file");
+    fs::remove(file_);
+
+    fs::create_directory(file_);
+    CUserMaterials directory;
+    directory.LoadUserMaterials(file_);
+    EXPECT_TRUE(directory.FileFound());
+    EXPECT_FALSE(directory.ReadOk());
+    fs::remove(file_);
+
+    fs::create_symlink("/dev/zero", file_);
+    CUserMaterials device;
+    device.LoadUserMaterials(file_);
+    EXPECT_FALSE(device.ReadOk());
+    fs::remove(file_);
+
+    const std::string target = (directory_ / "elsewhere.dat").string();
+    Write(target, FileOf(ResinLines("Linked"), ""));
+    fs::create_symlink(target, file_);
+    CUserMaterials linked;
+    linked.LoadUserMaterials(file_);
+    EXPECT_TRUE(linked.ReadOk());
+    EXPECT_EQ(Names(linked.Resins()), std::vector<std::string>{"Linked"});
 }
 
 TEST_F(UserMaterialsFile, AfterAFailedLoadTheExitQuestionWarnsAndTheOldFileIsKept) {
@@ -289,26 +426,51 @@ TEST_F(UserMaterialsFile, AFailedSaveNamesTheFileAndKeepsTheOldOne) {
     EXPECT_NE(failure->find("No such file or directory"), std::string::npos) << *failure;
 }
 
-TEST_F(UserMaterialsFile, RespectsFilesAndDirectoriesTheUserCannotWrite) {
-    if (::geteuid() == 0) {
-        GTEST_SKIP() << "access rights do not bind the superuser";
-    }
-    CUserMaterials materials = Loaded(FileOf(ResinLines("A"), ""));
-    materials.AddResin(Resin("B", 3e9, 0.3, 5e-5));
-    const std::string before = Read(file_);
-    fs::permissions(file_, fs::perms::owner_read);
-    EXPECT_TRUE(materials.SaveUserMaterials(file_).has_value());
-    EXPECT_EQ(Read(file_), before);
+// Runs for the superuser too, as the unprivileged user. A file that exists but cannot be read is
+// a failed load, not a missing file: its materials are not silently given up.
+TEST(UserMaterialsRights, RespectsFilesAndDirectoriesTheUserCannotWrite) {
+    ExpectAsOrdinaryUser([]() -> std::string {
+        std::string pattern = (fs::temp_directory_path() / "corvel-rights-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr) {
+            return "no temporary directory";
+        }
+        const fs::path directory = pattern;
+        const std::string file = (directory / "userData.dat").string();
+        std::ofstream(file) << FileOf(ResinLines("A"), "");
+        auto read = [&] {
+            std::ifstream in(file, std::ios::binary);
+            return std::string(std::istreambuf_iterator<char>(in), {});
+        };
+        std::string failures;
+        auto expect = [&](bool condition, const char* what) {
+            failures += condition ? "" : std::string(what) + "; ";
+        };
 
-    fs::permissions(file_, fs::perms::owner_read | fs::perms::owner_write);
-    fs::permissions(directory_, fs::perms::owner_read | fs::perms::owner_exec);
-    EXPECT_TRUE(materials.SaveUserMaterials(file_).has_value());
-    EXPECT_EQ(Read(file_), before);
+        CUserMaterials materials;
+        materials.LoadUserMaterials(file);
+        materials.AddResin(Resin("B", 3e9, 0.3, 5e-5));
+        const std::string before = read();
+        fs::permissions(file, fs::perms::owner_read);
+        expect(materials.SaveUserMaterials(file).has_value(), "a read-only file was replaced");
+        expect(read() == before, "a read-only file changed");
 
-    fs::permissions(file_, fs::perms::none);
-    CUserMaterials unreadable;
-    unreadable.LoadUserMaterials(file_);
-    EXPECT_FALSE(unreadable.FileFound());
+        fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+        fs::permissions(directory, fs::perms::owner_read | fs::perms::owner_exec);
+        expect(materials.SaveUserMaterials(file).has_value(), "saved in a read-only directory");
+        expect(read() == before, "the file changed in a read-only directory");
+
+        fs::permissions(file, fs::perms::none);
+        CUserMaterials unreadable;
+        unreadable.LoadUserMaterials(file);
+        expect(unreadable.FileFound() && !unreadable.ReadOk(), "an unreadable file was not found");
+        expect(unreadable.LoadFailureText("u") == "\"u\": Permission denied",
+               "the failure does not say why");
+
+        std::error_code ignored;
+        fs::permissions(directory, fs::perms::owner_all, ignored);
+        fs::remove_all(directory, ignored);
+        return failures;
+    });
 }
 
 TEST(UserMaterials, RefusesTextsThatWouldBreakTheFile) {
