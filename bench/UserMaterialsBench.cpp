@@ -59,6 +59,7 @@ class CSilentWindowSystem : public IWindowSystem {
 public:
     MessageAnswer ShowMessage(const Message&) override { return MessageAnswer::No; }
     FormResult RunModal(CForm& form) override { return form.Result(); }
+    SaveFileAnswer AskSaveFile(const SaveFileQuestion&) override { return {}; }
 };
 
 // Start-up load and exit save of a large user file.
