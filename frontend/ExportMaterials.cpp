@@ -28,8 +28,9 @@ std::string VolumeText(double percent) {
     return "fibre volume fraction " + Number(percent) + " %";
 }
 
+// The library's thickness in metres: out[34] of a laminate, out[18] of 3D constants.
 double Thickness(const FabricRequest& request, const double* out) {
-    return request.ThicknessMillimetres(out) * 1e-3;
+    return request.Laminate() ? out[34] : out[18];
 }
 
 }  // namespace
