@@ -60,6 +60,7 @@ public:
     MessageAnswer ShowMessage(const Message&) override { return MessageAnswer::No; }
     FormResult RunModal(CForm& form) override { return form.Result(); }
     void ShowDocument(const std::string&, std::string_view) override {}
+    SaveFileAnswer AskSaveFile(const SaveFileQuestion&) override { return {}; }
 };
 
 // Start-up load and exit save of a large user file.

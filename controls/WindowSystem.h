@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 class CForm;
 
@@ -23,6 +24,21 @@ struct Message {
     bool operator==(const Message&) const = default;
 };
 
+// A save-file dialog as a form asks for it: the caption, the file types offered ("CalculiX input
+// (*.inp)"), the first of them selected, and the file name proposed.
+struct SaveFileQuestion {
+    std::string caption;
+    std::vector<std::string> filters;
+    std::string proposedName;
+};
+
+// The file the user chose and the index of the file type selected with it; an empty path when
+// the user cancelled.
+struct SaveFileAnswer {
+    std::string path;
+    int filter = 0;
+};
+
 // Everything the forms need from a window system. The forms call it on the one user-interface
 // thread; every call blocks until the user has answered or closed the window.
 class IWindowSystem {
@@ -40,4 +56,7 @@ public:
     // Shows a document for reading: `markdown` rendered as formatted text (headings, lists,
     // tables) in a window titled `title`, until the user closes it.
     virtual void ShowDocument(const std::string& title, std::string_view markdown) = 0;
+
+    // Shows a modal save-file dialog; the window system asks before a file is replaced.
+    virtual SaveFileAnswer AskSaveFile(const SaveFileQuestion& question) = 0;
 };

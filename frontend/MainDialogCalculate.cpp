@@ -1,6 +1,14 @@
 // The Calculate command of the main form: checks, the library call of the case and the result
 // form.
+#include "ExportMaterials.h"
 #include "MainDialog.h"
+
+namespace {
+
+// The program the exported files name as their writer.
+constexpr const char* kExportingProgram = "Corvel";
+
+}  // namespace
 
 void CMainDialog::Refuse(const std::string& text) {
     ShowMessage(Message{text});
@@ -113,10 +121,20 @@ void CMainDialog::PresentPlyResults(const double* out) {
     const CalculationInputs& in = lastInputs_;
     const PlyReportInputs ply{in.fibreName, in.resinName, in.elasticModelName, in.thermalModelName,
                               in.fibreVolumePercent};
+    const PlyExportInputs exported{case_ == kRandomMatCase,
+                                   in.fibreName,
+                                   in.resinName,
+                                   in.elasticModelName,
+                                   in.thermalModelName,
+                                   *resinList_.SelectedReference(),
+                                   *fibreList_.SelectedReference(),
+                                   in.fibreVolumePercent};
     if (case_ == kUDCase) {
+        resultsUDDialog_.SetExport(PlyExportDocument(exported, out, kExportingProgram));
         ShowResults(resultsUDDialog_, UDResults::FromLibrary(out), ReportKind::UDPly,
                     [&](const UDResults& shown) { return UDPlyReport(ply, shown); });
     } else {
+        resultsRandomDialog_.SetExport(PlyExportDocument(exported, out, kExportingProgram));
         ShowResults(resultsRandomDialog_, RandomMatResults::FromLibrary(out), ReportKind::RandomMat,
                     [&](const RandomMatResults& shown) { return RandomMatReport(ply, shown); });
     }
@@ -127,10 +145,12 @@ void CMainDialog::PresentPlyResults(const double* out) {
 void CMainDialog::PresentFabricResults(const FabricRequest& request, const double* out) {
     const FabricReportInputs fabric = request.ReportInputs(out);
     if (!request.Laminate()) {
+        results3DDialog_.SetExport(FabricExportDocument(request, out, kExportingProgram));
         ShowResults(results3DDialog_, Fabric3DResults::FromLibrary(out), ReportKind::Fabric3D,
                     [&](const Fabric3DResults& shown) { return Fabric3DReport(fabric, shown); });
     } else {
         const DisplayOptions& minimums = displayOptionsDialog_.Options();
+        resultsABDDialog_.SetExport(FabricExportDocument(request, out, kExportingProgram));
         ShowResults(
             resultsABDDialog_,
             FabricABDResults::FromLibrary(out, minimums.abdMinimum, minimums.thermalMinimum),

@@ -7,6 +7,7 @@
 #include "Control.h"
 #include "Form.h"
 #include "NumberField.h"
+#include "ResultExport.h"
 
 // Base of the four result forms. The form shows one result record (ResultRecords.h) in read-only
 // fields, one per record value in the record's order, with six significant digits. It keeps its
@@ -14,7 +15,8 @@
 // The output button reads every field's text back into the record before the form closes as
 // accepted, so the record then holds the displayed values in single precision, which the report
 // prints; a text that does not read back as a number shows "Please enter a number." and keeps
-// the form open. "Return" closes it as cancelled without reading anything.
+// the form open. "Return" closes it as cancelled without reading anything. "Export..." writes the
+// calculation's material card for a solver (ResultExport.h) and leaves the form open.
 template <typename Record>
 class CResultsForm : public CForm {
 public:
@@ -32,8 +34,14 @@ public:
     void PressOutput() { PressOK(); }
     void PressReturn() { PressCancel(); }
 
+    // The calculation's materials for "Export...", from the library's double output.
+    void SetExport(ExportDocument document) { export_.SetDocument(std::move(document)); }
+    const CResultExport& Export() const { return export_; }
+    void PressExport() { export_.Run(WindowSystem()); }
+
     const CButton outputButton;
     const CButton returnButton{"Return"};
+    const CButton exportButton{"Export..."};
 
 protected:
     CResultsForm(IWindowSystem& windowSystem, std::string title, std::string outputCaption)
@@ -52,6 +60,7 @@ protected:
 private:
     Record results_{};
     std::array<CNumberField, kFieldCount> fields_;
+    CResultExport export_;
 };
 
 // The label and unit of one row of a result table.

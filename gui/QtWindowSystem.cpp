@@ -2,10 +2,12 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QTextBrowser>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "FormView.h"
 #include "FormViews.h"
@@ -71,6 +73,21 @@ void CQtWindowSystem::ShowDocument(const std::string& title, std::string_view ma
     const int lineHeight = window.fontMetrics().height();
     window.resize(60 * lineHeight, 45 * lineHeight);
     window.exec();
+}
+
+SaveFileAnswer CQtWindowSystem::AskSaveFile(const SaveFileQuestion& question) {
+    QStringList filters;
+    for (const std::string& filter : question.filters) {
+        filters << QString::fromStdString(filter);
+    }
+    QString selected = filters.isEmpty() ? QString() : filters.front();
+    const QString path = QFileDialog::getSaveFileName(
+        ActiveView(), QString::fromStdString(question.caption),
+        QString::fromStdString(question.proposedName), filters.join(";;"), &selected);
+    SaveFileAnswer answer;
+    answer.path = path.toStdString();
+    answer.filter = std::max(0, static_cast<int>(filters.indexOf(selected)));
+    return answer;
 }
 
 void CQtWindowSystem::FormShown(CFormView&) {}

@@ -21,6 +21,9 @@ public:
     // a Close button.
     void ShowDocument(const std::string& title, std::string_view markdown) override;
 
+    // A QFileDialog over the open view; it asks itself before a file is replaced.
+    SaveFileAnswer AskSaveFile(const SaveFileQuestion& question) override;
+
 protected:
     // Called from inside a form's modal loop once its window is shown. Tests and the screenshot
     // tool act on the view here; the desktop program leaves it to the user.

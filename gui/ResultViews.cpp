@@ -48,7 +48,8 @@ CResultTableView<Record>::CResultTableView(CResultTableForm<Record>& form, QWidg
     }
     layout->addLayout(grid);
     layout->addLayout(
-        MakeButtonRow({MakeButton(form.outputButton, [&form] { form.PressOutput(); }),
+        MakeButtonRow({MakeButton(form.exportButton, [&form] { form.PressExport(); }),
+                       MakeButton(form.outputButton, [&form] { form.PressOutput(); }),
                        MakeButton(form.returnButton, [&form] { form.PressReturn(); })}));
 }
 
@@ -81,7 +82,8 @@ CResultsABDView::CResultsABDView(CResultsABDDialog& form, QWidget* parent)
     bottom->addStretch(1);
     layout->addLayout(bottom);
     layout->addLayout(
-        MakeButtonRow({MakeButton(form.outputButton, [&form] { form.PressOutput(); }),
+        MakeButtonRow({MakeButton(form.exportButton, [&form] { form.PressExport(); }),
+                       MakeButton(form.outputButton, [&form] { form.PressOutput(); }),
                        MakeButton(form.returnButton, [&form] { form.PressReturn(); })}));
 }
 

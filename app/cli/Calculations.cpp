@@ -102,6 +102,9 @@ Calculation CalculatePly(const PlyInputs& in, CalculationParts parts) {
     result.keys = {{"vf [%]", FieldText(in.fibreVolumePercent)},
                    {"elastic", in.elastic->name},
                    {"thermal", in.thermal->name}};
+    result.exportSource = PlyExportInputs{
+        !udPly,           in.fibre->name,    in.resin->name,    in.elastic->name,
+        in.thermal->name, in.resin->Array(), in.fibre->Array(), in.fibreVolumePercent};
     const PlyReportInputs reportInputs{in.fibre->name, in.resin->name, in.elastic->name,
                                        in.thermal->name, in.fibreVolumePercent};
     if (udPly) {
@@ -170,6 +173,7 @@ Calculation CalculateFabric(const FabricRequest& in, const DisplayOptions& minim
     }
     result.output.assign(out, out + in.OutputSize());
     result.keys = {{"vf [%]", FieldText(in.fibreVolumePercent)}};
+    result.exportSource = in;
 
     if (abd) {
         const FabricABDResults record =

@@ -3,10 +3,12 @@
 #include <nlohmann/json.hpp>
 
 #include <string>
+#include <variant>
 #include <vector>
 
 #include "ConfigurationDialog.h"
 #include "DisplayOptionsDialog.h"
+#include "ExportMaterials.h"
 #include "FabricCalculation.h"
 #include "InputChecks.h"
 #include "MaterialLists.h"
@@ -33,6 +35,8 @@ struct Calculation {
     std::string report;             // the report text, when asked for
     // What distinguishes the rows of a sweep: vf and, for a ply, the two models.
     std::vector<std::pair<std::string, std::string>> keys;
+    // What a solver material card of this calculation is built from, with `output`.
+    std::variant<PlyExportInputs, FabricRequest> exportSource;
 };
 
 enum class PlyKind { UDPly, RandomMat };

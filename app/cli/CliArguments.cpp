@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <thread>
 
+#include "CliExport.h"
 #include "CliFailure.h"
 #include "NameLookup.h"
 #include "NumberFormat.h"
@@ -24,9 +25,10 @@ void AddOutputOptions(CLI::App& command, OutputOptions& output, FormatFlags& fla
                          "Print the inputs, the library's output array and the displayed values");
     CLI::Option* linesFlag = command.add_flag(
         "--json-lines", flags.jsonLines, "The same as --json, one object per line, for sweeps");
-    command.add_flag("--csv", flags.csv, "Print comma-separated values with a header row")
-        ->excludes(jsonFlag)
-        ->excludes(linesFlag);
+    CLI::Option* csvFlag =
+        command.add_flag("--csv", flags.csv, "Print comma-separated values with a header row")
+            ->excludes(jsonFlag)
+            ->excludes(linesFlag);
     linesFlag->excludes(jsonFlag);
     command.add_flag("--report", output.report,
                      "Append the calculator's report to its file in the working directory");
@@ -37,6 +39,7 @@ void AddOutputOptions(CLI::App& command, OutputOptions& output, FormatFlags& fla
                     "output is the same for any number")
         ->check(CLI::Range(1, 1024))
         ->capture_default_str();
+    AddExportOptions(command, output, {jsonFlag, linesFlag, csvFlag});
 }
 
 void AddMaterialOptions(CLI::App& command, std::string& resin, std::string& fibre,

@@ -18,6 +18,9 @@ struct OutputOptions {
     OutputFormat format = OutputFormat::Table;
     bool report = false;  // append the calculator's report to its file in the working directory
     int jobs = 1;         // threads computing the rows of a sweep
+    std::string exportFormat;  // calculix, abaqus or nastran: print a material card instead
+    std::string outputPath;    // write the material card to this file instead of printing it
+    std::string name;          // the material's name; "": derived from the inputs
 };
 
 struct ListCommand {

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "CliArguments.h"
+#include "CliExport.h"
 #include "CliFailure.h"
 #include "Delivery.h"
 #include "NumberFormat.h"
@@ -233,6 +234,7 @@ int RunFabric(const FabricCommand& command, const CliStreams& streams) {
     // The choices were checked ignoring case.
     const bool abd = Lowered(command.results) == "abd";
     const bool finiteElements = Lowered(command.method) == "fe";
+    CheckExportUsage(command.output, abd);
     if (finiteElements && !abd) {
         BadUsage("--method fe gives laminate results only: add --results abd");
     }

@@ -1,6 +1,7 @@
 // corvel-cli: the calculator from the command line. Lists the catalogue and the user's
 // materials, shows weaves, and computes UD plies, random mats and woven fabrics, singly or in
-// sweeps, as tables, JSON or CSV, appending the calculator's reports on request.
+// sweeps, as tables, JSON or CSV or as material cards for finite-element solvers, appending the
+// calculator's reports on request.
 #include <unistd.h>
 
 #include <csignal>

@@ -4,6 +4,7 @@
 #include <cstring>
 #include <memory>
 
+#include "CliExport.h"
 #include "CliFailure.h"
 #include "OrderedRows.h"
 #include "OutputFormats.h"
@@ -18,6 +19,56 @@ std::string ReportPath(ReportKind kind) {
 
 [[noreturn]] void ReportFailed(ReportKind kind, const std::string& reason) {
     Reject(ReportFailedMessage(kind, reason).text);
+}
+
+// Material cards for a solver: every row is computed, the cards are made (and a material a solver
+// would refuse stops the command before any file is touched), the reports appended, then the
+// cards printed or written. The rows are held in memory, as the cards name them all together.
+// The rows' computation, a refusal naming the row it stopped at.
+std::function<Calculation(std::size_t)> DescribedFailures(const RowPlan& plan) {
+    if (!plan.isSweep) {
+        return plan.compute;
+    }
+    return [&plan](std::size_t row) {
+        try {
+            return plan.compute(row);
+        } catch (const CliFailure& failure) {
+            throw CliFailure{failure.status, failure.message + " (" + plan.describe(row) + ")"};
+        }
+    };
+}
+
+int DeliverExport(const RowPlan& plan, const OutputOptions& options, const CliStreams& streams) {
+    std::vector<Calculation> calculations;
+    calculations.reserve(plan.count);
+    ComputeInOrder(plan.count, options.jobs, DescribedFailures(plan),
+                   [&](Calculation& row) { calculations.push_back(std::move(row)); });
+    const std::optional<CliExport> exported = PrepareExport(calculations, plan.isSweep, options);
+    CReportFile report;
+    std::string confirmation;
+    if (options.report) {
+        if (auto failure = report.Open(ReportPath(plan.kind))) {
+            ReportFailed(plan.kind, *failure);
+        }
+        for (const Calculation& calculation : calculations) {
+            if (auto failure = report.Append(calculation.report)) {
+                report.Abandon();
+                ReportFailed(plan.kind, *failure);
+            }
+        }
+        confirmation = ReportWrittenMessage(plan.kind).text;
+    }
+    try {
+        FinishExport(*exported, confirmation, streams.out, streams.err);
+        CheckOutput(streams.out);
+    } catch (...) {
+        report.Abandon();
+        throw;
+    }
+    if (auto failure = report.Close()) {
+        ReportFailed(plan.kind, *failure);
+    }
+    return 0;
 }
 
 int DeliverOne(const RowPlan& plan, const OutputOptions& options, const CliStreams& streams) {
@@ -59,14 +110,7 @@ int DeliverSweep(const RowPlan& plan, const OutputOptions& options, const CliStr
     try {
         CProgress progress(streams.err, streams.errIsTerminal, plan.count);
         std::size_t done = 0;
-        auto compute = [&plan](std::size_t row) {
-            try {
-                return plan.compute(row);
-            } catch (const CliFailure& failure) {
-                throw CliFailure{failure.status, failure.message + " (" + plan.describe(row) + ")"};
-            }
-        };
-        ComputeInOrder(plan.count, options.jobs, compute, [&](Calculation& row) {
+        ComputeInOrder(plan.count, options.jobs, DescribedFailures(plan), [&](Calculation& row) {
             if (report.IsOpen()) {
                 if (auto failure = report.Append(row.report)) {
                     ReportFailed(plan.kind, *failure);
@@ -103,5 +147,8 @@ void CheckOutput(std::ostream& out) {
 }
 
 int Deliver(const RowPlan& plan, const OutputOptions& options, const CliStreams& streams) {
+    if (!options.exportFormat.empty()) {
+        return DeliverExport(plan, options, streams);
+    }
     return plan.isSweep ? DeliverSweep(plan, options, streams) : DeliverOne(plan, options, streams);
 }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -501,4 +502,75 @@ TEST_F(CorvelCliTest, EverySubcommandExplainsItself) {
         EXPECT_NE(run.out.find("Usage:"), std::string::npos) << command;
     }
     EXPECT_NE(Cli({"fabric", "--help"}).out.find("--accuracy"), std::string::npos);
+}
+
+TEST_F(CorvelCliTest, ExportsTheMaterialCardTheResultFormExports) {
+    CMainDialog& form = Open();
+    TypeFabric(form);
+    form.FillAngleField().SetText("60");
+    form.ChooseABDProperties();
+    windowSystem.QueueSaveFile({"form.inp", 0});
+    windowSystem.QueueForm<CResultsABDDialog>([](CResultsABDDialog& f) { f.PressExport(); });
+    form.Calculate();
+    const std::string fromForm = Read("form.inp");
+
+    const CliRun cli = Cli({"fabric",
+                            "--resin",
+                            form.LastInputs().resinName,
+                            "--fibre",
+                            form.LastInputs().fibreName,
+                            "--weave",
+                            form.LastInputs().weaveName,
+                            "--vf",
+                            "50",
+                            "--warp-count",
+                            "1000",
+                            "--fill-count",
+                            "1200",
+                            "--density",
+                            "0.3",
+                            "--warp-angle",
+                            "0",
+                            "--fill-angle",
+                            "60",
+                            "--results",
+                            "abd",
+                            "--export",
+                            "abaqus",
+                            "--output",
+                            "cli.inp"});
+    ASSERT_EQ(cli.status, 0) << cli.err;
+    EXPECT_EQ(cli.out, "Abaqus material written to file: 'cli.inp'\n");
+    // The same cards; only the header's program and date differ.
+    const std::string fromCli = Read("cli/cli.inp");
+    const std::string cards = "**\n** Woven fabric";
+    ASSERT_NE(fromForm.find(cards), std::string::npos);
+    EXPECT_EQ(fromCli.substr(fromCli.find(cards)), fromForm.substr(fromForm.find(cards)));
+    EXPECT_EQ(fromCli.rfind("** Abaqus material data written by corvel-cli ", 0), 0u);
+}
+
+TEST_F(CorvelCliTest, SweepsExportOneNamedMaterialPerRowOrNothing) {
+    const std::vector<std::string> ply = {"ud", "--resin", "Hexcel 8552", "--fibre",
+                                          "Hercules AS4"};
+    const CliRun sweep = Cli(Joined(
+        ply, {"--vf", "30:40:10", "--thermal", "all", "--name", "AS4", "--export", "nastran"}));
+    ASSERT_EQ(sweep.status, 0) << sweep.err;
+    std::vector<std::string> names;
+    std::istringstream lines(sweep.out);
+    for (std::string line; std::getline(lines, line);) {
+        if (line.rfind("$ Material ", 0) == 0) {
+            names.push_back(line.substr(11, line.find(',') - 11));
+        }
+    }
+    ASSERT_EQ(names.size(), 14u);  // two volume fractions, seven thermal models
+    EXPECT_EQ(names[0], "AS4_VF30_CCA_CCA");
+    EXPECT_EQ(names[13].rfind("AS4_VF40_CCA_", 0), 0u);
+    EXPECT_EQ(std::set<std::string>(names.begin(), names.end()).size(), names.size());
+
+    // Puck's model is among all elastic models, and has no G23: nothing is printed.
+    const CliRun puck = Cli(Joined(ply, {"--vf", "60", "--elastic", "all", "--export", "abaqus"}));
+    EXPECT_EQ(puck.status, 1);
+    EXPECT_EQ(puck.out, "");
+    EXPECT_NE(puck.err.find("_VF60_Puck_CCA cannot be exported: G23 is 0"), std::string::npos)
+        << puck.err;
 }

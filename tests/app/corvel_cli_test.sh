@@ -44,5 +44,26 @@ check "sweep" 0 "^45 *Rule of Mixtures *Shapery" -- \
 check "validate" 0 "all within tolerance" -- validate
 check "validate markdown" 0 "^## Validation against published laminae" -- validate --markdown
 check "help" 0 "Unidirectional" -- --help
+check "export calculix" 0 "^\*ELASTIC, TYPE=ENGINEERING CONSTANTS" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --export calculix
+check "export nastran" 0 "^MAT8\*" -- \
+    mat --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --export NASTRAN --name AS4_mat
+check "export laminate" 0 "^\*SHELL GENERAL SECTION, ELSET=FABRIC_Tenax_HTA_Hexcel_RTM6_Satin_5H_VF55" -- \
+    fabric --resin "Hexcel RTM6" --fibre "Tenax HTA" --weave "satin 5h" --vf 55 \
+    --warp-count 1200 --fill-count 1150.5 --density 0.2 --warp-angle 0 --fill-angle 90 \
+    --results abd --export abaqus
+check "laminate for calculix" 2 "CalculiX has no general shell section" -- \
+    fabric --resin "Hexcel RTM6" --fibre "Tenax HTA" --weave "satin 5h" --vf 55 \
+    --warp-count 1200 --fill-count 1150.5 --density 0.2 --warp-angle 0 --fill-angle 90 \
+    --results abd --export calculix
+check "export name" 2 "a solver name has letters" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --export abaqus --name "my ply"
+check "output without export" 2 "requires --export" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --output ply.inp
+check "export and json" 2 "excludes" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --export abaqus --json
+check "unwritable output" 1 "could not be written" -- \
+    ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --export abaqus \
+    --output /nonexistent/ply.inp
 
 [ "$failures" -eq 0 ]

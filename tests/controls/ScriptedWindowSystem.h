@@ -13,7 +13,8 @@
 #include "WindowSystem.h"
 
 // A window system for headless tests. It records every message box and every form it runs,
-// answers Yes/No questions from a queue (OK boxes need no answer), and plays a scripted user
+// answers Yes/No questions and save-file dialogs from queues (OK boxes need no answer), and plays
+// a scripted user
 // for each form it runs modally: the next script in the queue drives the open form through its
 // commands. Documents shown for reading are recorded and need no script. A form still open when its
 // script returns is closed by its close box (PressCancel). A missing answer or script, or a script
@@ -37,6 +38,25 @@ public:
         for (std::size_t i = 0; i < answers_.size(); ++i) {
             ADD_FAILURE() << "an answer was queued but no question was asked";
         }
+        for (std::size_t i = 0; i < saveAnswers_.size(); ++i) {
+            ADD_FAILURE() << "a file was queued but no save-file dialog opened";
+        }
+    }
+
+    std::vector<SaveFileQuestion> saveQuestions;  // the save-file dialogs, in order
+
+    // What the user picks in the next save-file dialog (an empty path: Cancel).
+    void QueueSaveFile(SaveFileAnswer answer) { saveAnswers_.push_back(std::move(answer)); }
+
+    SaveFileAnswer AskSaveFile(const SaveFileQuestion& question) override {
+        saveQuestions.push_back(question);
+        if (saveAnswers_.empty()) {
+            ADD_FAILURE() << "no file queued for \"" << question.caption << "\"";
+            return {};
+        }
+        SaveFileAnswer answer = saveAnswers_.front();
+        saveAnswers_.pop_front();
+        return answer;
     }
 
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
@@ -69,7 +89,9 @@ public:
         return texts;
     }
 
-    bool AllScriptsUsed() const { return scripts_.empty() && answers_.empty(); }
+    bool AllScriptsUsed() const {
+        return scripts_.empty() && answers_.empty() && saveAnswers_.empty();
+    }
 
     MessageAnswer ShowMessage(const Message& message) override {
         messages.push_back(message);
@@ -115,6 +137,7 @@ private:
     };
 
     std::deque<MessageAnswer> answers_;
+    std::deque<SaveFileAnswer> saveAnswers_;
     std::deque<QueuedScript> scripts_;
     std::vector<std::string> closedWhenUnscripted_;
 };

@@ -32,6 +32,7 @@ private slots:
     void ctrlCOpensConfigurationEvenFromAnEditFieldAndOkStoresSliders();
     void displayOptionsSpinStepsByDecadesAndCancelDiscards();
     void escapeClosesTheMainFormCancelled();
+    void exportWritesTheMaterialAndLeavesTheResultsOpen();
 
 private:
     // Runs the main form: the first script acts on its view, the others on the forms it opens,
@@ -311,6 +312,29 @@ void MainFormViewTest::escapeClosesTheMainFormCancelled() {
     QCOMPARE(result, FormResult::Cancelled);
     QVERIFY(windowSystem_->messages.empty());
     QVERIFY(!QFile::exists("userData.dat"));
+}
+
+void MainFormViewTest::exportWritesTheMaterialAndLeavesTheResultsOpen() {
+    windowSystem_->QueueSaveFile({"ply", 2});  // Nastran, the extension left to the form
+    bool stillOpen = false;
+    RunMainForm(
+        [&](CFormView& view) {
+            QTest::mouseClick(user::Find<QPushButton>(view, "udCase"), Qt::LeftButton);
+            user::Type(view, "fibreVolumeField", "60");
+            user::Click(view, "Calculate");
+        },
+        {[&](CFormView& results) {
+            user::Click(results, "Export...");
+            stillOpen = results.isVisible();
+            user::Click(results, "Return");
+        }});
+    QVERIFY(stillOpen);
+    QCOMPARE(windowSystem_->saveQuestions.size(), std::size_t{1});
+    QCOMPARE(windowSystem_->MessageTexts(),
+             std::vector<std::string>{"Nastran material written to file: 'ply.bdf'"});
+    QFile card("ply.bdf");
+    QVERIFY(card.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(card.readAll()).contains("\nMAT8*"));
 }
 
 QTEST_MAIN(MainFormViewTest)

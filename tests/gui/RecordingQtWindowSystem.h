@@ -25,8 +25,11 @@ public:
     std::vector<std::string> formsShown;
 
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
+    // What the user picks in the next save-file dialog, which is recorded instead of shown.
+    void QueueSaveFile(SaveFileAnswer answer) { saveAnswers_.push_back(std::move(answer)); }
+    std::vector<SaveFileQuestion> saveQuestions;
     void QueueView(Script script) { scripts_.push_back(std::move(script)); }
-    bool AllUsed() const { return scripts_.empty() && answers_.empty(); }
+    bool AllUsed() const { return scripts_.empty() && answers_.empty() && saveAnswers_.empty(); }
 
     std::vector<std::string> MessageTexts() const {
         std::vector<std::string> texts;
@@ -50,6 +53,17 @@ public:
         return answer;
     }
 
+    SaveFileAnswer AskSaveFile(const SaveFileQuestion& question) override {
+        saveQuestions.push_back(question);
+        if (saveAnswers_.empty()) {
+            QTest::qFail(("no file queued for: " + question.caption).c_str(), __FILE__, __LINE__);
+            return {};
+        }
+        SaveFileAnswer answer = saveAnswers_.front();
+        saveAnswers_.pop_front();
+        return answer;
+    }
+
 protected:
     void FormShown(CFormView& view) override {
         formsShown.push_back(view.Form().Title());
@@ -68,6 +82,7 @@ protected:
 
 private:
     std::deque<MessageAnswer> answers_;
+    std::deque<SaveFileAnswer> saveAnswers_;
     std::deque<Script> scripts_;
 };
 
