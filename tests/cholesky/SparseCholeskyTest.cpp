@@ -1,0 +1,151 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <map>
+#include <random>
+#include <utility>
+#include <vector>
+
+#include "cholesky/SparseCholesky.h"
+
+namespace {
+
+// A symmetric matrix by its lower triangle, assembled entry by entry, handed over in compressed
+// columns.
+class CLowerMatrix {
+public:
+    explicit CLowerMatrix(int n) : n_(n) {}
+
+    void Add(int i, int j, double value) {
+        if (i < j) {
+            std::swap(i, j);
+        }
+        entries_[{j, i}] += value;
+    }
+    int Size() const { return n_; }
+
+    // Compressed columns: start, rows, values.
+    void Compress(std::vector<int>& start, std::vector<int>& rows,
+                  std::vector<double>& values) const {
+        start.assign(n_ + 1, 0);
+        rows.clear();
+        values.clear();
+        for (const auto& [at, value] : entries_) {
+            ++start[at.first + 1];
+            rows.push_back(at.second);
+            values.push_back(value);
+        }
+        for (int j = 0; j < n_; ++j) {
+            start[j + 1] += start[j];
+        }
+    }
+
+    std::vector<double> Multiply(const std::vector<double>& x, int count) const {
+        std::vector<double> y(x.size(), 0.0);
+        for (const auto& [at, value] : entries_) {
+            const auto [j, i] = at;
+            for (int c = 0; c < count; ++c) {
+                y[i * count + c] += value * x[j * count + c];
+                if (i != j) {
+                    y[j * count + c] += value * x[i * count + c];
+                }
+            }
+        }
+        return y;
+    }
+
+private:
+    int n_;
+    std::map<std::pair<int, int>, double> entries_;  // (column, row), row >= column
+};
+
+// The stiffness pattern of a plate: a side x side grid of four-node elements, `unknowns` per
+// node, from random symmetric positive definite element matrices (B^T B plus the identity), so
+// that each node couples with its eight neighbours. With `periodic` the grid closes on itself
+// in both directions, as a unit cell does.
+CLowerMatrix PlateMatrix(int side, int unknowns, bool periodic, unsigned seed = 7) {
+    const int nodesPerRow = periodic ? side : side + 1;
+    CLowerMatrix a(nodesPerRow * nodesPerRow * unknowns);
+    std::mt19937 generator(seed);
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    const int size = 4 * unknowns;
+    for (int j = 0; j < side; ++j) {
+        for (int i = 0; i < side; ++i) {
+            const int i1 = (i + 1) % nodesPerRow;
+            const int j1 = (j + 1) % nodesPerRow;
+            const int nodes[4] = {j * nodesPerRow + i, j * nodesPerRow + i1, j1 * nodesPerRow + i1,
+                                  j1 * nodesPerRow + i};
+            std::vector<double> b(size * size);
+            for (double& entry : b) {
+                entry = value(generator);
+            }
+            for (int p = 0; p < size; ++p) {
+                for (int q = 0; q <= p; ++q) {
+                    double k = p == q ? 1.0 : 0.0;
+                    for (int s = 0; s < size; ++s) {
+                        k += b[s * size + p] * b[s * size + q];
+                    }
+                    a.Add(nodes[p / unknowns] * unknowns + p % unknowns,
+                          nodes[q / unknowns] * unknowns + q % unknowns, k);
+                }
+            }
+        }
+    }
+    return a;
+}
+
+struct Compressed {
+    std::vector<int> start;
+    std::vector<int> rows;
+    std::vector<double> values;
+    explicit Compressed(const CLowerMatrix& a) { a.Compress(start, rows, values); }
+};
+
+double LargestResidual(const CLowerMatrix& a, const std::vector<double>& x,
+                       const std::vector<double>& b, int count) {
+    std::vector<double> ax = a.Multiply(x, count);
+    double largest = 0.0;
+    for (std::size_t k = 0; k < b.size(); ++k) {
+        largest = std::max(largest, std::fabs(ax[k] - b[k]));
+    }
+    return largest;
+}
+
+std::vector<double> RandomVectors(int n, int count) {
+    std::mt19937 generator(11);
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    std::vector<double> b(static_cast<std::size_t>(n) * count);
+    for (double& entry : b) {
+        entry = value(generator);
+    }
+    return b;
+}
+
+}  // namespace
+
+// Open and periodic plates, one and several unknowns per node, one and several right-hand sides:
+// the residual is at rounding level, and supernodes gather the unknowns of the nodes.
+TEST(SparseCholesky, SolvesPlateSystemsForSeveralRightHandSides) {
+    struct Case {
+        int side;
+        int unknowns;
+        bool periodic;
+        int count;
+    };
+    for (const Case& c : {Case{1, 1, false, 1}, Case{6, 1, false, 3}, Case{8, 5, true, 8},
+                          Case{12, 3, false, 2}, Case{16, 5, true, 17}}) {
+        SCOPED_TRACE(testing::Message() << c.side << " x " << c.unknowns << ", periodic "
+                                        << c.periodic << ", " << c.count << " vectors");
+        const CLowerMatrix a = PlateMatrix(c.side, c.unknowns, c.periodic);
+        const Compressed m(a);
+        CSparseCholesky cholesky;
+        ASSERT_EQ(cholesky.Analyse(a.Size(), m.start.data(), m.rows.data()), CholeskyStatus::Ok);
+        ASSERT_EQ(cholesky.Factor(m.values.data()), CholeskyStatus::Ok);
+        const std::vector<double> b = RandomVectors(a.Size(), c.count);
+        std::vector<double> x = b;
+        ASSERT_TRUE(cholesky.Solve(c.count, x.data()));
+        EXPECT_LT(LargestResidual(a, x, b, c.count), 1e-11);
+        EXPECT_LE(cholesky.SupernodeCount() * c.unknowns, a.Size());
+        EXPECT_GE(cholesky.FactorNonZeros(), static_cast<long long>(m.rows.size()));
+    }
+}
