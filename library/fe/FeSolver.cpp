@@ -38,10 +38,11 @@ CFeSolver::CFeSolver(const CellParams& params, double firstAngle, double secondA
 
     displacements_.assign(kCaseCount, CVector(dofCount_));
     forces_.assign(kCaseCount, CVector(dofCount_));
-    if (MethodFor(options) == CFeFactoredSystem::Method::Dense) {
+    const CFeFactoredSystem::Method method = MethodFor(options);
+    if (method == CFeFactoredSystem::Method::Dense) {
         SolveBySupportGroups(F1, F2);
     } else {
-        SolveThroughTheBorder(F1, F2);
+        SolveThroughTheBorder(F1, F2, method);
     }
 }
 
@@ -62,12 +63,14 @@ void CFeSolver::SolveBySupportGroups(const CVector& F1, const CVector& F2) {
             displacements_[loadCase - 1] = system.Solve(supported);
             forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
         }
+        report_.factorNonZeros = std::max(report_.factorNonZeros, system.FactorNonZeros());
     }
 }
 
 // The constrained systems of all cases differ only in which corner DOFs their supports hold:
 // every case is solved with one sparse factorisation of the DOFs that no support holds.
-void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2) {
+void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2,
+                                      CFeFactoredSystem::Method method) {
     std::vector<int> border;
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
         for (int dof : SupportedDofs(SupportType(loadCase))) {
@@ -76,7 +79,7 @@ void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2) {
             }
         }
     }
-    CFeBorderedSystem system(Kp_, border, CFeFactoredSystem::Method::Sparse);
+    CFeBorderedSystem system(Kp_, border, method);
     std::vector<std::vector<int>> supportedDofs;
     std::vector<CVector> loads;
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
@@ -85,6 +88,7 @@ void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2) {
         loads.push_back(ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2))));
     }
     displacements_ = system.SolveAll(supportedDofs, std::move(loads));
+    report_ = {system.Interior().UsedMethod(), system.Interior().FactorNonZeros()};
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
         forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
     }
@@ -99,8 +103,11 @@ std::vector<int> CFeSolver::SupportedDofs(int type) const {
 }
 
 CFeFactoredSystem::Method CFeSolver::MethodFor(const FeSolveOptions& options) const {
-    return dofCount_ > options.sparseAbove ? CFeFactoredSystem::Method::Sparse
-                                           : CFeFactoredSystem::Method::Dense;
+    if (dofCount_ <= options.sparseAbove) {
+        return CFeFactoredSystem::Method::Dense;
+    }
+    return options.large == FeSolveOptions::Large::Cholesky ? CFeFactoredSystem::Method::Cholesky
+                                                            : CFeFactoredSystem::Method::Sparse;
 }
 
 // Support types 2, 3 and 4 hold the same DOFs, as do 5 and 7: their matrices are the same.
