@@ -28,11 +28,11 @@ typedef double Lanes __attribute__((vector_size(4 * sizeof(double))));
 
 // Unaligned loads and stores through memcpy, which compiles to single vector moves; the lanes
 // travel by reference, as a vector passed by value would change the calling convention.
-inline void Load(Lanes& v, const double* p) {
+__attribute__((always_inline)) inline void Load(Lanes& v, const double* p) {
     std::memcpy(&v, p, sizeof v);
 }
 
-inline void SubtractFrom(double* p, const Lanes& v) {
+__attribute__((always_inline)) inline void SubtractFrom(double* p, const Lanes& v) {
     Lanes t;
     Load(t, p);
     t -= v;
@@ -40,7 +40,7 @@ inline void SubtractFrom(double* p, const Lanes& v) {
 }
 
 // An 8 x 4 tile of C at (i, j), its 32 sums held in eight registers.
-inline void Tile(double* c, int ldc, const double* a, int lda, const double* b, int ldb,
+__attribute__((always_inline)) inline void Tile(double* c, int ldc, const double* a, int lda, const double* b, int ldb,
                  int depth) {
     Lanes s00 = {}, s01 = {}, s02 = {}, s03 = {}, s10 = {}, s11 = {}, s12 = {}, s13 = {};
     for (int k = 0; k < depth; ++k) {
@@ -67,7 +67,7 @@ inline void Tile(double* c, int ldc, const double* a, int lda, const double* b, 
 }
 
 // Rows i0..i1-1 of columns j..j+width-1 of C, element by element.
-inline void Edge(double* c, int ldc, int i0, int i1, int j, int width, const double* a, int lda,
+__attribute__((always_inline)) inline void Edge(double* c, int ldc, int i0, int i1, int j, int width, const double* a, int lda,
                  const double* b, int ldb, int depth) {
     for (int q = j; q < j + width; ++q) {
         for (int i = i0; i < i1; ++i) {
