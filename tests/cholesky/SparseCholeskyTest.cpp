@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <random>
@@ -148,4 +149,123 @@ TEST(SparseCholesky, SolvesPlateSystemsForSeveralRightHandSides) {
         EXPECT_LE(cholesky.SupernodeCount() * c.unknowns, a.Size());
         EXPECT_GE(cholesky.FactorNonZeros(), static_cast<long long>(m.rows.size()));
     }
+}
+
+// One analysis serves every matrix of its pattern: doubling the values halves the solution.
+TEST(SparseCholesky, RefactorsNewValuesWithTheSameAnalysis) {
+    const CLowerMatrix a = PlateMatrix(5, 2, true);
+    Compressed m(a);
+    CSparseCholesky cholesky;
+    ASSERT_EQ(cholesky.Analyse(a.Size(), m.start.data(), m.rows.data()), CholeskyStatus::Ok);
+    ASSERT_EQ(cholesky.Factor(m.values.data()), CholeskyStatus::Ok);
+    const std::vector<double> b = RandomVectors(a.Size(), 2);
+    std::vector<double> x = b;
+    ASSERT_TRUE(cholesky.Solve(2, x.data()));
+    for (double& value : m.values) {
+        value *= 2.0;
+    }
+    ASSERT_EQ(cholesky.Factor(m.values.data()), CholeskyStatus::Ok);
+    std::vector<double> half = b;
+    ASSERT_TRUE(cholesky.Solve(2, half.data()));
+    for (std::size_t k = 0; k < b.size(); ++k) {
+        EXPECT_NEAR(half[k], 0.5 * x[k], 1e-12 * std::fabs(x[k]) + 1e-15) << k;
+    }
+}
+
+// Matrices that are not positive definite stop the factorisation at the first pivot that is not
+// positive, which is named, and leave nothing to solve with: a negative diagonal entry of an
+// uncoupled unknown, an indefinite coupled pair, and a singular path Laplacian (integer entries,
+// so its last pivot is exactly zero in any order).
+TEST(SparseCholesky, ReportsThePivotThatIsNotPositive) {
+    CLowerMatrix negative(6);
+    for (int i = 0; i < 6; ++i) {
+        negative.Add(i, i, i == 3 ? -2.0 : 4.0);
+    }
+    negative.Add(1, 0, 1.0);
+    CLowerMatrix indefinite(4);
+    indefinite.Add(0, 0, 1.0);
+    indefinite.Add(1, 1, 1.0);
+    indefinite.Add(1, 0, 2.0);
+    indefinite.Add(2, 2, 3.0);
+    indefinite.Add(3, 3, 3.0);
+    indefinite.Add(3, 2, 1.0);
+    CLowerMatrix laplacian(7);
+    for (int i = 0; i + 1 < 7; ++i) {
+        laplacian.Add(i, i, 1.0);
+        laplacian.Add(i + 1, i + 1, 1.0);
+        laplacian.Add(i + 1, i, -1.0);
+    }
+    struct Case {
+        const CLowerMatrix* matrix;
+        std::vector<int> candidates;  // the columns whose pivot may be found not positive
+    };
+    for (const Case& c : {Case{&negative, {3}}, Case{&indefinite, {0, 1}},
+                          Case{&laplacian, {0, 1, 2, 3, 4, 5, 6}}}) {
+        const Compressed m(*c.matrix);
+        CSparseCholesky cholesky;
+        ASSERT_EQ(cholesky.Analyse(c.matrix->Size(), m.start.data(), m.rows.data()),
+                  CholeskyStatus::Ok);
+        EXPECT_EQ(cholesky.Factor(m.values.data()), CholeskyStatus::NotPositive);
+        EXPECT_NE(std::find(c.candidates.begin(), c.candidates.end(), cholesky.NotPositiveColumn()),
+                  c.candidates.end())
+            << cholesky.NotPositiveColumn();
+        std::vector<double> b(c.matrix->Size(), 1.0);
+        EXPECT_FALSE(cholesky.Solve(1, b.data()));
+        EXPECT_EQ(b, std::vector<double>(c.matrix->Size(), 1.0));
+    }
+}
+
+TEST(SparseCholesky, RefusesBadArguments) {
+    CSparseCholesky cholesky;
+    const int start[2] = {0, 1};
+    const int rows[1] = {0};
+    EXPECT_EQ(cholesky.Analyse(0, start, rows), CholeskyStatus::BadArgument);
+    EXPECT_EQ(cholesky.Analyse(1, nullptr, rows), CholeskyStatus::BadArgument);
+    const double value = 4.0;
+    EXPECT_EQ(cholesky.Factor(&value), CholeskyStatus::BadArgument);  // not analysed
+    ASSERT_EQ(cholesky.Analyse(1, start, rows), CholeskyStatus::Ok);
+    EXPECT_EQ(cholesky.Factor(nullptr), CholeskyStatus::BadArgument);
+    ASSERT_EQ(cholesky.Factor(&value), CholeskyStatus::Ok);
+    double b = 2.0;
+    ASSERT_TRUE(cholesky.Solve(1, &b));
+    EXPECT_EQ(b, 0.5);
+}
+
+// Memory running out at any block request, in the analysis, the factorisation or the solve: the
+// step reports it and leaves nothing half-made that a later solve could read; the same object
+// then analyses, factors and solves as if nothing had happened (no leak under the sanitizers).
+TEST(SparseCholesky, ExhaustedMemoryIsReportedAtEveryRequest) {
+    const CLowerMatrix a = PlateMatrix(4, 3, true);
+    const Compressed m(a);
+    const std::vector<double> b = RandomVectors(a.Size(), 3);
+    std::vector<double> expected = b;
+    {
+        CSparseCholesky reference;
+        ASSERT_EQ(reference.Analyse(a.Size(), m.start.data(), m.rows.data()), CholeskyStatus::Ok);
+        ASSERT_EQ(reference.Factor(m.values.data()), CholeskyStatus::Ok);
+        ASSERT_TRUE(reference.Solve(3, expected.data()));
+    }
+    int failures = 0;
+    for (int nth = 1; nth <= 80; ++nth) {
+        SCOPED_TRACE(nth);
+        CSparseCholesky cholesky;
+        std::vector<double> x = b;
+        CholeskyFailNthAllocation(nth);
+        CholeskyStatus analysed = cholesky.Analyse(a.Size(), m.start.data(), m.rows.data());
+        CholeskyStatus factored =
+            analysed == CholeskyStatus::Ok ? cholesky.Factor(m.values.data()) : analysed;
+        bool solved = factored == CholeskyStatus::Ok && cholesky.Solve(3, x.data());
+        CholeskyFailNthAllocation(0);
+        if (!solved) {
+            ++failures;
+            EXPECT_TRUE(factored == CholeskyStatus::NoMemory || factored == CholeskyStatus::Ok);
+            EXPECT_EQ(x, b);  // untouched
+            ASSERT_EQ(cholesky.Analyse(a.Size(), m.start.data(), m.rows.data()),
+                      CholeskyStatus::Ok);
+            ASSERT_EQ(cholesky.Factor(m.values.data()), CholeskyStatus::Ok);
+            ASSERT_TRUE(cholesky.Solve(3, x.data()));
+        }
+        EXPECT_EQ(x, expected);
+    }
+    EXPECT_GE(failures, 30);
 }
