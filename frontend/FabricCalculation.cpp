@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "ResultRecords.h"
+
 namespace {
 
 const double kPi = std::acos(-1.0);
@@ -29,4 +31,42 @@ int CoarseningLevel(const CWeave& weave, int accuracy) {
     const double w = n * 0.01;
     const double whole = std::floor(w);
     return static_cast<int>(std::fmod(w, 1.0) > 0.5 ? whole + 1 : whole);
+}
+
+short FabricModelNumber(FabricResults results, FabricMethod method) {
+    if (results == FabricResults::Constants3D) {
+        return 0;
+    }
+    return method == FabricMethod::FiniteElements ? 2 : 1;
+}
+
+// Angles go to the library fill first, in radians.
+bool FabricRequest::Calculate(double* out, const WFPropertiesFunction& wfProperties) const {
+    const std::array<double, 7> fabric = FabricArray(settings, data);
+    return wfProperties(LibraryModel(), isoStrain, weave, static_cast<short>(settings.gaussPoints),
+                        fibreVolumePercent * 0.01, resin, fibre, fabric.data(),
+                        DegreesToRadians(data.fillAngleDeg), DegreesToRadians(data.warpAngleDeg),
+                        kCellFactors, Reductions(), out);
+}
+
+double FabricRequest::ThicknessMillimetres(const double* out) const {
+    return Laminate() ? FabricABDResults::ThicknessMillimetres(out)
+                      : Fabric3DResults::ThicknessMillimetres(out);
+}
+
+FabricReportInputs FabricRequest::ReportInputs(const double* out) const {
+    FabricReportInputs inputs;
+    inputs.fibreName = fibreName;
+    inputs.resinName = resinName;
+    inputs.weaveName = weave->Name();
+    inputs.isoStrain = isoStrain;
+    inputs.finiteElements = FiniteElements();
+    inputs.warpAngleDeg = data.warpAngleDeg;
+    inputs.fillAngleDeg = data.fillAngleDeg;
+    inputs.arealDensity = data.arealDensity;
+    inputs.thicknessMm = ThicknessMillimetres(out);
+    inputs.warpCount = data.warpCount;
+    inputs.fillCount = data.fillCount;
+    inputs.fibreVolumePercent = fibreVolumePercent;
+    return inputs;
 }

@@ -53,7 +53,7 @@ void CMainDialog::OnInitDialog() {
     caseButtons_.Select(kFabricCase);
     resultsFormat_ = k3DProperties;
     formatButtons_.Select(k3DProperties);
-    calculationMethod_ = 0;
+    calculationMethod_ = kAverageMethod;
     FillLists();
     UpdateData(false);
     ApplyCaseLayout();
@@ -148,8 +148,8 @@ void CMainDialog::ApplyMethodRule() {
     if (resultsFormat_ == kABDProperties) {
         methodButtons_.Enable(true);
     } else {
-        calculationMethod_ = 0;
-        methodButtons_.Select(0);
+        calculationMethod_ = kAverageMethod;
+        methodButtons_.Select(kAverageMethod);
         methodButtons_.Enable(false);
     }
 }
@@ -199,13 +199,13 @@ void CMainDialog::ChooseABDProperties() {
 
 void CMainDialog::ChooseAverageMethod() {
     if (methodButtons_.IsEnabled() && methodButtons_.IsVisible()) {
-        methodButtons_.Select(0);
+        methodButtons_.Select(kAverageMethod);
     }
 }
 
 void CMainDialog::ChooseFiniteElementsMethod() {
     if (methodButtons_.IsEnabled() && methodButtons_.IsVisible()) {
-        methodButtons_.Select(1);
+        methodButtons_.Select(kFiniteElementsMethod);
     }
 }
 

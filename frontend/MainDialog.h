@@ -11,6 +11,7 @@
 #include "Control.h"
 #include "DisplayOptionsDialog.h"
 #include "DropDownList.h"
+#include "FabricCalculation.h"
 #include "FibreDialog.h"
 #include "Form.h"
 #include "NumberField.h"
@@ -30,9 +31,7 @@ struct CreationTexts;
 struct WeftcoreEntryPoints {
     std::function<void(double, const double*, const double*, short, short, double*)> udMixel;
     std::function<void(double, const double*, const double*, short, short, double*)> rndProperties;
-    std::function<bool(short, bool, const CWeave*, short, double, const double*, const double*,
-                       const double*, double, double, const double*, int, double*)>
-        wfProperties;
+    WFPropertiesFunction wfProperties;
 
     static WeftcoreEntryPoints Library();
 };
@@ -74,7 +73,9 @@ struct MenuItem {
 // directory.
 //
 // Cases: 0 woven fabric, 1 random mat, 2 UD ply. Results format: 0 3D properties, 1 ABD
-// matrices. Calculation method (fabric ABD only): 0 averaging, 1 finite elements.
+// matrices. Calculation method (fabric ABD only): 0 averaging, 1 finite elements, the index of
+// the selected method button (-1, none, until the form first opens). The library's model number
+// follows from format and method through FabricModelNumber.
 //
 // The menu bar (Menu()) maps onto the same commands as the buttons. Closing the window or Escape is
 // PressCancel(): the form ends cancelled and nothing is saved. "Exit" ends it accepted when the
@@ -83,6 +84,7 @@ class CMainDialog : public CForm {
 public:
     enum Case { kFabricCase = 0, kRandomMatCase = 1, kUDCase = 2 };
     enum ResultsFormat { k3DProperties = 0, kABDProperties = 1 };
+    enum CalculationMethod { kNoMethod = -1, kAverageMethod = 0, kFiniteElementsMethod = 1 };
 
     CMainDialog(IWindowSystem& windowSystem, std::string userFileName);
 
@@ -178,8 +180,10 @@ private:
     void ApplyMethodRule();
     // Steps 4 to 7 of a calculation, once the inputs have passed their checks.
     void RunCalculation();
-    bool RunFabricModel(const double* resin, const double* fibre, double* out);
-    void PresentResults(const double* out);
+    // The fabric calculation the form's state asks for, on the selected materials.
+    FabricRequest MakeFabricRequest(const double* resin, const double* fibre) const;
+    void PresentPlyResults(const double* out);
+    void PresentFabricResults(const FabricRequest& request, const double* out);
     // Shows a result form on its new record and, when the user leaves it through its output
     // button, appends the report of the displayed values.
     template <typename Form, typename Record, typename MakeReport>
@@ -195,7 +199,7 @@ private:
 
     int case_ = kFabricCase;
     int resultsFormat_ = k3DProperties;
-    int calculationMethod_ = -1;
+    int calculationMethod_ = kNoMethod;
     double fibreVolumePercent_ = 0.0;
     double warpAngleDeg_ = 0.0;
     double fillAngleDeg_ = 0.0;

@@ -1,16 +1,6 @@
 // The Calculate command of the main form: checks, the library call of the case and the result
 // form.
-#include <array>
-
-#include "FabricCalculation.h"
 #include "MainDialog.h"
-
-namespace {
-
-// Room for the largest result: 41 doubles of the fabric ABD models.
-constexpr int kResultSize = 41;
-
-}  // namespace
 
 void CMainDialog::Refuse(const std::string& text) {
     ShowMessage(Message{text});
@@ -46,7 +36,8 @@ void CMainDialog::RunCalculation() {
     const short* elastic = elasticModelList_.SelectedReference();
     const short* thermal = thermalModelList_.SelectedReference();
     const double vf = fibreVolumePercent_ * 0.01;
-    double out[kResultSize] = {};
+    double out[kFabricResultSize] = {};
+    const FabricRequest fabric = MakeFabricRequest(*resin, *fibre);
     switch (case_) {
         case kUDCase:
             entryPoints_.udMixel(vf, *resin, *fibre, elastic ? *elastic : 0, thermal ? *thermal : 0,
@@ -57,7 +48,7 @@ void CMainDialog::RunCalculation() {
                                        thermal ? *thermal : 0, out);
             break;
         default:
-            if (!RunFabricModel(*resin, *fibre, out)) {
+            if (fabric.weave == nullptr || !fabric.Calculate(out, entryPoints_.wfProperties)) {
                 Refuse(kInvalidFabricDataMessage);
                 return;
             }
@@ -74,29 +65,34 @@ void CMainDialog::RunCalculation() {
                                     warpCount_,
                                     fillCount_,
                                     arealDensity_,
-                                    modelTypeList_.Selection() == 1,
-                                    calculationMethod_ == 1};
-    PresentResults(out);
+                                    fabric.isoStrain,
+                                    fabric.FiniteElements()};
+    if (case_ == kFabricCase) {
+        PresentFabricResults(fabric, out);
+    } else {
+        PresentPlyResults(out);
+    }
 }
 
-// The woven-fabric call: model 0 3D averaging, 1 ABD averaging, 2 ABD finite elements. The
-// first four fabric entries are the configuration's percentages as fractions. Angles go to the
-// library fill first, in radians.
-bool CMainDialog::RunFabricModel(const double* resin, const double* fibre, double* out) {
+// The woven-fabric inputs of the form: the counts, density and angles as typed, the stored
+// configuration, the format and method buttons and the model type list.
+FabricRequest CMainDialog::MakeFabricRequest(const double* resin, const double* fibre) const {
+    FabricRequest request;
+    request.resinName = resinList_.SelectedText();
+    request.resin = resin;
+    request.fibreName = fibreList_.SelectedText();
+    request.fibre = fibre;
     const CNamedWeave* const* weave = weaveList_.SelectedReference();
-    if (weave == nullptr || *weave == nullptr) {
-        return false;
-    }
-    const FabricConfiguration& settings = configurationDialog_.Settings();
-    const std::array<double, 7> fabric = FabricArray(
-        settings, {warpCount_, fillCount_, arealDensity_, warpAngleDeg_, fillAngleDeg_});
-    const short model = static_cast<short>(resultsFormat_ + calculationMethod_);
-    const bool isoStrain = modelTypeList_.Selection() == 1;
-    return entryPoints_.wfProperties(
-        model, isoStrain, *weave, static_cast<short>(settings.gaussPoints),
-        fibreVolumePercent_ * 0.01, resin, fibre, fabric.data(), DegreesToRadians(fillAngleDeg_),
-        DegreesToRadians(warpAngleDeg_), kCellFactors, CoarseningLevel(**weave, settings.accuracy),
-        out);
+    request.weave = weave == nullptr ? nullptr : *weave;
+    request.fibreVolumePercent = fibreVolumePercent_;
+    request.data = {warpCount_, fillCount_, arealDensity_, warpAngleDeg_, fillAngleDeg_};
+    request.settings = configurationDialog_.Settings();
+    request.results =
+        resultsFormat_ == kABDProperties ? FabricResults::Laminate : FabricResults::Constants3D;
+    request.method = calculationMethod_ == kFiniteElementsMethod ? FabricMethod::FiniteElements
+                                                                 : FabricMethod::Average;
+    request.isoStrain = modelTypeList_.Selection() == 1;
+    return request;
 }
 
 template <typename Form, typename Record, typename MakeReport>
@@ -108,38 +104,29 @@ void CMainDialog::ShowResults(Form& form, const Record& record, ReportKind kind,
     }
 }
 
-// The result form of the case and format: UD ply, random mat, fabric 3D constants or fabric
-// laminate (whose small entries are cleared by the display options).
-void CMainDialog::PresentResults(const double* out) {
+// The result form of the UD ply or the random mat.
+void CMainDialog::PresentPlyResults(const double* out) {
     const CalculationInputs& in = lastInputs_;
     const PlyReportInputs ply{in.fibreName, in.resinName, in.elasticModelName, in.thermalModelName,
                               in.fibreVolumePercent};
-    FabricReportInputs fabric;
-    fabric.fibreName = in.fibreName;
-    fabric.resinName = in.resinName;
-    fabric.weaveName = in.weaveName;
-    fabric.isoStrain = in.isoStrain;
-    fabric.finiteElements = in.finiteElements;
-    fabric.warpAngleDeg = in.warpAngleDeg;
-    fabric.fillAngleDeg = in.fillAngleDeg;
-    fabric.arealDensity = in.arealDensity;
-    fabric.warpCount = in.warpCount;
-    fabric.fillCount = in.fillCount;
-    fabric.fibreVolumePercent = in.fibreVolumePercent;
-
     if (case_ == kUDCase) {
         ShowResults(resultsUDDialog_, UDResults::FromLibrary(out), ReportKind::UDPly,
                     [&](const UDResults& shown) { return UDPlyReport(ply, shown); });
-    } else if (case_ == kRandomMatCase) {
+    } else {
         ShowResults(resultsRandomDialog_, RandomMatResults::FromLibrary(out), ReportKind::RandomMat,
                     [&](const RandomMatResults& shown) { return RandomMatReport(ply, shown); });
-    } else if (resultsFormat_ == k3DProperties) {
-        fabric.thicknessMm = Fabric3DResults::ThicknessMillimetres(out);
+    }
+}
+
+// The fabric's 3D constants, or its laminate with the small entries cleared by the display
+// options.
+void CMainDialog::PresentFabricResults(const FabricRequest& request, const double* out) {
+    const FabricReportInputs fabric = request.ReportInputs(out);
+    if (!request.Laminate()) {
         ShowResults(results3DDialog_, Fabric3DResults::FromLibrary(out), ReportKind::Fabric3D,
                     [&](const Fabric3DResults& shown) { return Fabric3DReport(fabric, shown); });
     } else {
         const DisplayOptions& minimums = displayOptionsDialog_.Options();
-        fabric.thicknessMm = FabricABDResults::ThicknessMillimetres(out);
         ShowResults(
             resultsABDDialog_,
             FabricABDResults::FromLibrary(out, minimums.abdMinimum, minimums.thermalMinimum),

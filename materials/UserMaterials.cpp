@@ -130,6 +130,80 @@ bool ReadWholeFile(std::FILE* file, std::string& text) {
     return std::ferror(file) == 0;
 }
 
+// Where the two sections' value lines start: just after the words "RESINS:" and "FIBRES:".
+struct Sections {
+    std::size_t afterResins;
+    std::size_t afterFibres;
+};
+
+std::optional<Sections> FindSections(const CFileText& text) {
+    const std::size_t afterResins = text.PositionAfterWord(0, "RESINS:");
+    if (afterResins == std::string::npos) {
+        return std::nullopt;
+    }
+    const std::size_t afterFibres = text.PositionAfterWord(afterResins, "FIBRES:");
+    if (afterFibres == std::string::npos) {
+        return std::nullopt;
+    }
+    return Sections{afterResins, afterFibres};
+}
+
+struct ValueLineCounts {
+    std::size_t resins;
+    std::size_t fibres;
+};
+
+// The value lines of each section, counted by steps. The step that first passes the "FIBRES:"
+// word has already taken the first fibre line, so it counts towards the fibres; when the last
+// value line has no line feed, the fibres come out one short.
+ValueLineCounts CountValueLines(const CFileText& text, const Sections& sections) {
+    std::size_t pos = sections.afterResins;
+    std::size_t steps = 0;
+    bool atEnd = false;
+    do {
+        atEnd = text.Step(pos);
+        ++steps;
+    } while (pos < sections.afterFibres);
+    ValueLineCounts counts{steps - 1, 0};
+    while (!atEnd) {
+        atEnd = text.Step(pos);
+        ++counts.fibres;
+    }
+    return counts;
+}
+
+// The three text values that open every record: name, user and date.
+template <typename Record>
+void ReadIdentity(const CFileText& text, std::size_t& pos, Record& record) {
+    record.name = text.Value(pos);
+    record.user = text.Value(pos);
+    record.date = text.Value(pos);
+}
+
+// One resin's six values from `pos` on: name, user, date, E [GPa], nu, alpha [1/K].
+ResinRecord ReadResin(const CFileText& text, std::size_t& pos) {
+    ResinRecord resin;
+    ReadIdentity(text, pos, resin);
+    resin.E() = ReadNumber(text.Value(pos)) * kGigapascal;
+    resin.Nu() = ReadNumber(text.Value(pos));
+    resin.Alpha() = ReadNumber(text.Value(pos));
+    return resin;
+}
+
+// One fibre's eleven values from `pos` on: name, user, date, E1, E2, G12, G23 [GPa], nu12,
+// alpha1, alpha2 [1/K], density [kg/m^3].
+FibreRecord ReadFibre(const CFileText& text, std::size_t& pos) {
+    FibreRecord fibre;
+    ReadIdentity(text, pos, fibre);
+    for (int k = 0; k < 4; ++k) {
+        fibre.properties[k] = ReadNumber(text.Value(pos)) * kGigapascal;
+    }
+    for (int k = 4; k < 8; ++k) {
+        fibre.properties[k] = ReadNumber(text.Value(pos));
+    }
+    return fibre;
+}
+
 // ---- Writing -------------------------------------------------------------------------------
 
 void AppendNumber(std::string& out, const char* label, double value) {
@@ -220,79 +294,38 @@ void CUserMaterials::LoadUserMaterials(const std::string& fileName) {
     resinCount_ = 0;
     fibreCount_ = 0;
     fileFound_ = true;
-    readOk_ = true;
+    readOk_ = false;
 
     std::FILE* file = std::fopen(fileName.c_str(), "r");
     if (file == nullptr) {
         fileFound_ = false;
-        readOk_ = false;
         return;
     }
     std::string raw;
-    bool readWhole = ReadWholeFile(file, raw);
+    const bool readWhole = ReadWholeFile(file, raw);
     std::fclose(file);
     if (!readWhole) {
-        readOk_ = false;
         return;
     }
-    CFileText text(std::move(raw));
-
-    std::size_t afterResins = text.PositionAfterWord(0, "RESINS:");
-    if (afterResins == std::string::npos) {
-        readOk_ = false;
+    const CFileText text(std::move(raw));
+    const std::optional<Sections> sections = FindSections(text);
+    if (!sections) {
         return;
     }
-    std::size_t afterFibres = text.PositionAfterWord(afterResins, "FIBRES:");
-    if (afterFibres == std::string::npos) {
-        readOk_ = false;
+    // Acceptance is all or nothing: counts that do not come in whole records load nothing.
+    const ValueLineCounts counts = CountValueLines(text, *sections);
+    if (counts.resins % kResinValueLines != 0 || counts.fibres % kFibreValueLines != 0) {
         return;
     }
-
-    // Count the value lines of each section. The step that first passes the "FIBRES:" word has
-    // already taken the first fibre line, so it counts towards the fibres.
-    std::size_t pos = afterResins;
-    std::size_t steps = 0;
-    bool atEnd = false;
-    do {
-        atEnd = text.Step(pos);
-        ++steps;
-    } while (pos < afterFibres);
-    std::size_t resinLines = steps - 1;
-    std::size_t fibreLines = 0;
-    while (!atEnd) {
-        atEnd = text.Step(pos);
-        ++fibreLines;
-    }
-    if (resinLines % kResinValueLines != 0 || fibreLines % kFibreValueLines != 0) {
-        readOk_ = false;
-        return;
-    }
-
-    pos = afterResins;
-    for (std::size_t i = 0; i < resinLines / kResinValueLines; ++i) {
-        ResinRecord resin;
-        resin.name = text.Value(pos);
-        resin.user = text.Value(pos);
-        resin.date = text.Value(pos);
-        resin.E() = ReadNumber(text.Value(pos)) * kGigapascal;
-        resin.Nu() = ReadNumber(text.Value(pos));
-        resin.Alpha() = ReadNumber(text.Value(pos));
-        resins_.push_front(std::move(resin));
+    readOk_ = true;
+    std::size_t pos = sections->afterResins;
+    for (std::size_t i = 0; i < counts.resins / kResinValueLines; ++i) {
+        resins_.push_front(ReadResin(text, pos));
         ++resinCount_;
     }
-    pos = afterFibres;
-    for (std::size_t i = 0; i < fibreLines / kFibreValueLines; ++i) {
-        FibreRecord fibre;
-        fibre.name = text.Value(pos);
-        fibre.user = text.Value(pos);
-        fibre.date = text.Value(pos);
-        for (int k = 0; k < 4; ++k) {
-            fibre.properties[k] = ReadNumber(text.Value(pos)) * kGigapascal;
-        }
-        for (int k = 4; k < 8; ++k) {
-            fibre.properties[k] = ReadNumber(text.Value(pos));
-        }
-        fibres_.push_front(std::move(fibre));
+    pos = sections->afterFibres;
+    for (std::size_t i = 0; i < counts.fibres / kFibreValueLines; ++i) {
+        fibres_.push_front(ReadFibre(text, pos));
         ++fibreCount_;
     }
 }

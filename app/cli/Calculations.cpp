@@ -10,10 +10,7 @@
 
 namespace {
 
-// Room for the largest result: 41 doubles of the fabric laminate models.
-constexpr int kResultSize = 41;
 constexpr int kPlyResultSize = 9;
-constexpr int k3DResultSize = 19;
 
 std::string Trimmed(const std::string& text) {
     const std::size_t begin = text.find_first_not_of(' ');
@@ -120,34 +117,28 @@ Calculation CalculatePly(const PlyInputs& in, bool withReport) {
     return result;
 }
 
-Calculation CalculateFabric(const FabricInputs& in, bool withReport) {
-    const short model = in.abd ? (in.finiteElements ? 2 : 1) : 0;
-    const std::array<double, 7> fabric = FabricArray(in.settings, in.data);
-    const int reductions = CoarseningLevel(*in.weave, in.settings.accuracy);
-    double out[kResultSize] = {};
-    const bool computed =
-        WFProperties(model, in.isoStrain, in.weave, static_cast<short>(in.settings.gaussPoints),
-                     in.fibreVolumePercent * 0.01, in.resin->Array(), in.fibre->Array(),
-                     fabric.data(), DegreesToRadians(in.data.fillAngleDeg),
-                     DegreesToRadians(in.data.warpAngleDeg), kCellFactors, reductions, out);
-    if (!computed) {
+Calculation CalculateFabric(const FabricRequest& in, const DisplayOptions& minimums,
+                            bool withReport) {
+    double out[kFabricResultSize] = {};
+    if (!in.Calculate(out)) {
         Reject(kInvalidFabricDataMessage);
     }
 
+    const bool abd = in.Laminate();
     Calculation result;
-    result.kind = in.abd ? ReportKind::FabricABD : ReportKind::Fabric3D;
-    result.title = in.abd ? "ABD RESULTS" : "3D Results";
-    const double thicknessMm = in.abd ? FabricABDResults::ThicknessMillimetres(out)
-                                      : Fabric3DResults::ThicknessMillimetres(out);
-    result.description = "resin " + in.resin->name + ", fibre " + in.fibre->name + ", weave " +
+    result.kind = abd ? ReportKind::FabricABD : ReportKind::Fabric3D;
+    result.title = abd ? "ABD RESULTS" : "3D Results";
+    const FabricReportInputs reportInputs = in.ReportInputs(out);
+    result.description = "resin " + in.resinName + ", fibre " + in.fibreName + ", weave " +
                          in.weave->Name() + ", Vf " + FieldText(in.fibreVolumePercent) + " %, " +
                          (in.isoStrain ? "iso-strain" : "iso-stress") +
-                         (in.finiteElements ? ", finite elements" : ", average") + ", thickness " +
-                         FormatGeneral(thicknessMm, kResultDigits) + " mm";
+                         (in.FiniteElements() ? ", finite elements" : ", average") +
+                         ", thickness " + FormatGeneral(reportInputs.thicknessMm, kResultDigits) +
+                         " mm";
     const FabricConfiguration& settings = in.settings;
     result.inputs = {
-        {"resin", in.resin->name},
-        {"fibre", in.fibre->name},
+        {"resin", in.resinName},
+        {"fibre", in.fibreName},
         {"weave", in.weave->Name()},
         {"vf", in.fibreVolumePercent},
         {"warpCount", in.data.warpCount},
@@ -155,8 +146,8 @@ Calculation CalculateFabric(const FabricInputs& in, bool withReport) {
         {"arealDensity", in.data.arealDensity},
         {"warpAngle", in.data.warpAngleDeg},
         {"fillAngle", in.data.fillAngleDeg},
-        {"results", in.abd ? "abd" : "3d"},
-        {"method", in.finiteElements ? "fe" : "average"},
+        {"results", abd ? "abd" : "3d"},
+        {"method", in.FiniteElements() ? "fe" : "average"},
         {"model", in.isoStrain ? "iso-strain" : "iso-stress"},
         {"configuration",
          {{"gaussPoints", settings.gaussPoints},
@@ -165,32 +156,19 @@ Calculation CalculateFabric(const FabricInputs& in, bool withReport) {
           {"fibreHeight", settings.fibreHeight},
           {"fibreWidth", settings.fibreWidth},
           {"accuracy", settings.accuracy}}},
-        {"libraryModel", model},
-        {"reductions", reductions},
+        {"libraryModel", in.LibraryModel()},
+        {"reductions", in.Reductions()},
     };
-    if (in.abd) {
-        result.inputs["abdMin"] = in.minimums.abdMinimum;
-        result.inputs["thermalMin"] = in.minimums.thermalMinimum;
+    if (abd) {
+        result.inputs["abdMin"] = minimums.abdMinimum;
+        result.inputs["thermalMin"] = minimums.thermalMinimum;
     }
-    result.output.assign(out, out + (in.abd ? kResultSize : k3DResultSize));
+    result.output.assign(out, out + in.OutputSize());
     result.keys = {{"vf [%]", FieldText(in.fibreVolumePercent)}};
 
-    FabricReportInputs reportInputs;
-    reportInputs.fibreName = in.fibre->name;
-    reportInputs.resinName = in.resin->name;
-    reportInputs.weaveName = in.weave->Name();
-    reportInputs.isoStrain = in.isoStrain;
-    reportInputs.finiteElements = in.finiteElements;
-    reportInputs.warpAngleDeg = in.data.warpAngleDeg;
-    reportInputs.fillAngleDeg = in.data.fillAngleDeg;
-    reportInputs.arealDensity = in.data.arealDensity;
-    reportInputs.thicknessMm = thicknessMm;
-    reportInputs.warpCount = in.data.warpCount;
-    reportInputs.fillCount = in.data.fillCount;
-    reportInputs.fibreVolumePercent = in.fibreVolumePercent;
-    if (in.abd) {
+    if (abd) {
         const FabricABDResults record =
-            FabricABDResults::FromLibrary(out, in.minimums.abdMinimum, in.minimums.thermalMinimum);
+            FabricABDResults::FromLibrary(out, minimums.abdMinimum, minimums.thermalMinimum);
         result.shown = ShownLaminate(record);
         if (withReport) {
             result.report = FabricABDReport(reportInputs, AsDisplayed(record));

@@ -7,6 +7,7 @@
 
 #include "ConfigurationDialog.h"
 #include "DisplayOptionsDialog.h"
+#include "FabricCalculation.h"
 #include "InputChecks.h"
 #include "MaterialLists.h"
 #include "Reports.h"
@@ -48,19 +49,8 @@ struct PlyInputs {
 // UDMixel or RNDProperties; the volume fraction must already have passed FibreVolumeValid.
 Calculation CalculatePly(const PlyInputs& inputs, bool withReport);
 
-struct FabricInputs {
-    const ResinRecord* resin = nullptr;
-    const FibreRecord* fibre = nullptr;
-    const CNamedWeave* weave = nullptr;
-    double fibreVolumePercent = 0.0;
-    FabricData data;
-    FabricConfiguration settings;
-    DisplayOptions minimums;
-    bool abd = false;             // laminate results (models 1, 2) instead of 3D constants
-    bool finiteElements = false;  // model 2; laminate results only
-    bool isoStrain = false;
-};
-
-// WFProperties model 0, 1 or 2; the inputs must already have passed both input checks. A call
-// the library refuses is refused with the calculator's "Invalid data values".
-Calculation CalculateFabric(const FabricInputs& inputs, bool withReport);
+// WFProperties model 0, 1 or 2 as the request asks; its inputs must already have passed both
+// input checks. A call the library refuses is refused with the calculator's "Invalid data
+// values". The display minimums clear the small entries of a laminate, as the result form does.
+Calculation CalculateFabric(const FabricRequest& request, const DisplayOptions& minimums,
+                            bool withReport);

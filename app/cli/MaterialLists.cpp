@@ -1,39 +1,38 @@
 #include "MaterialLists.h"
 
 #include "CliFailure.h"
-#include "DisplayOrder.h"
 #include "NameLookup.h"
 
-// The lists are filled in the main form's order: built-in entries first, then the user's
+// The lists hold the main form's entries in its order: built-in entries first, then the user's
 // materials head first, so equal names sit in the same order as on the form.
-CMaterialLists::CMaterialLists(const std::string& userFileName)
-    : resins_(DisplayLess),
-      fibres_(DisplayLess),
-      weaves_(DisplayLess),
-      elasticModels_(DisplayLess),
-      thermalModels_(DisplayLess) {
+CMaterialLists::CMaterialLists(const std::string& userFileName) {
+    userMaterials_.LoadUserMaterials(userFileName);
     for (const ResinRecord& resin : catalogue_.Resins()) {
-        resins_.AddEntry(resin.name, &resin);
+        resins_.push_back({resin.name, &resin});
+    }
+    for (const ResinRecord& resin : userMaterials_.Resins()) {
+        resins_.push_back({resin.name, &resin});
     }
     for (const FibreRecord& fibre : catalogue_.Fibres()) {
-        fibres_.AddEntry(fibre.name, &fibre);
-    }
-    for (const auto& weave : catalogue_.Weaves()) {
-        weaves_.AddEntry(weave->Name(), weave.get());
-    }
-    for (const ModelEntry& model : catalogue_.ElasticModels()) {
-        elasticModels_.AddEntry(model.name, &model);
-    }
-    for (const ModelEntry& model : catalogue_.ThermalModels()) {
-        thermalModels_.AddEntry(model.name, &model);
-    }
-    userMaterials_.LoadUserMaterials(userFileName);
-    for (const ResinRecord& resin : userMaterials_.Resins()) {
-        resins_.AddEntry(resin.name, &resin);
+        fibres_.push_back({fibre.name, &fibre});
     }
     for (const FibreRecord& fibre : userMaterials_.Fibres()) {
-        fibres_.AddEntry(fibre.name, &fibre);
+        fibres_.push_back({fibre.name, &fibre});
     }
+    for (const auto& weave : catalogue_.Weaves()) {
+        weaves_.push_back({weave->Name(), weave.get()});
+    }
+    for (const ModelEntry& model : catalogue_.ElasticModels()) {
+        elasticModels_.push_back({model.name, &model});
+    }
+    for (const ModelEntry& model : catalogue_.ThermalModels()) {
+        thermalModels_.push_back({model.name, &model});
+    }
+    SortForDisplay(resins_);
+    SortForDisplay(fibres_);
+    SortForDisplay(weaves_);
+    SortForDisplay(elasticModels_);
+    SortForDisplay(thermalModels_);
 }
 
 bool CMaterialLists::IsUserResin(const ResinRecord* resin) const {
@@ -54,37 +53,29 @@ bool CMaterialLists::IsUserFibre(const FibreRecord* fibre) const {
     return false;
 }
 
-std::vector<std::string> ListTexts(const CListControl& list) {
-    std::vector<std::string> texts;
-    for (int i = 0; i < list.Count(); ++i) {
-        texts.push_back(list.Text(i));
-    }
-    return texts;
-}
-
 template <typename Reference>
-const Reference& FindEntry(const CDropDownList<Reference>& list, const std::string& what,
+const Reference& FindEntry(const DisplayList<Reference>& list, const std::string& what,
                            const std::string& typed) {
-    const std::vector<std::string> names = ListTexts(list);
+    const std::vector<std::string> names = DisplayNames(list);
     const NameMatch match = LookUpName(names, typed);
     if (match.index < 0) {
         Reject(UnknownNameMessage(what, typed, match, names));
     }
-    return list.ReferenceAt(match.index);
+    return list[match.index].reference;
 }
 
-template const ResinRecord* const& FindEntry(const CDropDownList<const ResinRecord*>&,
+template const ResinRecord* const& FindEntry(const DisplayList<const ResinRecord*>&,
                                              const std::string&, const std::string&);
-template const FibreRecord* const& FindEntry(const CDropDownList<const FibreRecord*>&,
+template const FibreRecord* const& FindEntry(const DisplayList<const FibreRecord*>&,
                                              const std::string&, const std::string&);
-template const CNamedWeave* const& FindEntry(const CDropDownList<const CNamedWeave*>&,
+template const CNamedWeave* const& FindEntry(const DisplayList<const CNamedWeave*>&,
                                              const std::string&, const std::string&);
 
-const ModelEntry* FindModel(const CDropDownList<const ModelEntry*>& list, const std::string& what,
+const ModelEntry* FindModel(const DisplayList<const ModelEntry*>& list, const std::string& what,
                             const std::string& typed) {
-    for (int i = 0; i < list.Count(); ++i) {
-        if (typed == std::to_string(list.ReferenceAt(i)->code)) {
-            return list.ReferenceAt(i);
+    for (const DisplayEntry<const ModelEntry*>& entry : list) {
+        if (typed == std::to_string(entry.reference->code)) {
+            return entry.reference;
         }
     }
     return FindEntry(list, what, typed);

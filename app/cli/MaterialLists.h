@@ -4,7 +4,7 @@
 #include <vector>
 
 #include "Catalogue.h"
-#include "DropDownList.h"
+#include "DisplayOrder.h"
 #include "UserMaterials.h"
 
 // The lists of the calculator's main form as the command-line tool offers them: the built-in
@@ -18,11 +18,11 @@ public:
     CMaterialLists(const CMaterialLists&) = delete;
     CMaterialLists& operator=(const CMaterialLists&) = delete;
 
-    const CDropDownList<const ResinRecord*>& Resins() const { return resins_; }
-    const CDropDownList<const FibreRecord*>& Fibres() const { return fibres_; }
-    const CDropDownList<const CNamedWeave*>& Weaves() const { return weaves_; }
-    const CDropDownList<const ModelEntry*>& ElasticModels() const { return elasticModels_; }
-    const CDropDownList<const ModelEntry*>& ThermalModels() const { return thermalModels_; }
+    const DisplayList<const ResinRecord*>& Resins() const { return resins_; }
+    const DisplayList<const FibreRecord*>& Fibres() const { return fibres_; }
+    const DisplayList<const CNamedWeave*>& Weaves() const { return weaves_; }
+    const DisplayList<const ModelEntry*>& ElasticModels() const { return elasticModels_; }
+    const DisplayList<const ModelEntry*>& ThermalModels() const { return thermalModels_; }
 
     // The user file exists but its contents were not taken (the calculator loads nothing then).
     bool UserFileUnreadable() const {
@@ -36,22 +36,19 @@ public:
 private:
     CCatalogue catalogue_;
     CUserMaterials userMaterials_;
-    CDropDownList<const ResinRecord*> resins_;
-    CDropDownList<const FibreRecord*> fibres_;
-    CDropDownList<const CNamedWeave*> weaves_;
-    CDropDownList<const ModelEntry*> elasticModels_;
-    CDropDownList<const ModelEntry*> thermalModels_;
+    DisplayList<const ResinRecord*> resins_;
+    DisplayList<const FibreRecord*> fibres_;
+    DisplayList<const CNamedWeave*> weaves_;
+    DisplayList<const ModelEntry*> elasticModels_;
+    DisplayList<const ModelEntry*> thermalModels_;
 };
-
-// The texts of a list, top to bottom.
-std::vector<std::string> ListTexts(const CListControl& list);
 
 // The entry of a list by name (see NameLookup.h); throws a rejected-input failure naming the
 // close matches when there is none. `what` names the list in the message ("resin").
 template <typename Reference>
-const Reference& FindEntry(const CDropDownList<Reference>& list, const std::string& what,
+const Reference& FindEntry(const DisplayList<Reference>& list, const std::string& what,
                            const std::string& typed);
 
 // A model entry by name or by its code ("2", "14").
-const ModelEntry* FindModel(const CDropDownList<const ModelEntry*>& list, const std::string& what,
+const ModelEntry* FindModel(const DisplayList<const ModelEntry*>& list, const std::string& what,
                             const std::string& typed);

@@ -97,12 +97,12 @@ VolumeFractions ParseVolumeFractions(const std::string& text) {
     return result;
 }
 
-ModelChoice ChooseModels(const CDropDownList<const ModelEntry*>& list, const std::string& what,
+ModelChoice ChooseModels(const DisplayList<const ModelEntry*>& list, const std::string& what,
                          const std::string& typed) {
     ModelChoice choice;
     if (EqualsIgnoringCase(typed, "all")) {
-        for (int i = 0; i < list.Count(); ++i) {
-            choice.models.push_back(list.ReferenceAt(i));
+        for (const DisplayEntry<const ModelEntry*>& entry : list) {
+            choice.models.push_back(entry.reference);
         }
         choice.isSweep = true;
     } else {

@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "DropDownList.h"
+#include "DisplayOrder.h"
 #include "ModelEntry.h"
 
 // The values a calculation runs over. A fibre volume fraction is typed as one number, as an
@@ -32,5 +32,5 @@ struct ModelChoice {
 };
 
 // "all" (any case) or one model by name or code; `what` names the list in messages.
-ModelChoice ChooseModels(const CDropDownList<const ModelEntry*>& list, const std::string& what,
+ModelChoice ChooseModels(const DisplayList<const ModelEntry*>& list, const std::string& what,
                          const std::string& typed);

@@ -6,58 +6,71 @@ constexpr int kLayers = 3;
 // Components with equal strain in every layer: x, y, yz, xz, xy.
 constexpr int kKept[5] = {1, 2, 4, 5, 6};
 
-}  // namespace
+// One layer of the stack: stiffness, expansion vector and thickness fraction.
+struct Layer {
+    const CMatrix& C;
+    const CVector& alpha;
+    double f;
+};
+
+// The stack once the equal through-thickness stress is condensed out (see CondenseLayers).
+struct CondensedStack {
+    CMatrix Xr;  // 5x5 stiffness of the kept components
+    CVector vr;  // their coupling to the through-thickness stress, sum of f C(a,3) / C33
+    double sz;   // through-thickness compliance of the layers in series, sum of f / C33
+};
 
 // Statically condensing the equal through-thickness stress out of the three layers: each layer's
 // stress sigma3 = C(3,:) eps fixes its own eps3, which leaves the in-plane stiffness
 // C - C(:,3) C(3,:) / C33 and a z-compliance 1 / C33 that add by fraction.
-StackedPoint StackProperties3D(const CMatrix& Cm, const CMatrix& CU, const CMatrix& CL,
-                               const CVector& alpham, const CVector& alphaU, const CVector& alphaL,
-                               double fm, double fU, double fL) {
-    const CMatrix* C[kLayers] = {&Cm, &CU, &CL};
-    const CVector* alpha[kLayers] = {&alpham, &alphaU, &alphaL};
-    const double f[kLayers] = {fm, fU, fL};
-
+CondensedStack CondenseLayers(const Layer (&layers)[kLayers]) {
     CMatrix M(6, 6);
     for (int a = 1; a <= 6; ++a) {
         for (int b = 1; b <= 6; ++b) {
             double sum = 0.0;
-            for (int k = 0; k < kLayers; ++k) {
-                const CMatrix& Ck = *C[k];
-                sum += f[k] * Ck(a, 3) * Ck(b, 3) / Ck(3, 3);
+            for (const Layer& layer : layers) {
+                sum += layer.f * layer.C(a, 3) * layer.C(b, 3) / layer.C(3, 3);
             }
             M(a, b) = sum;
         }
     }
-    CMatrix X = (Cm * fm + CU * fU) + CL * fL - M;
+    const Layer& m = layers[0];
+    const Layer& U = layers[1];
+    const Layer& L = layers[2];
+    CMatrix X = (m.C * m.f + U.C * U.f) + L.C * L.f - M;
 
-    CMatrix Xr(5, 5);
+    CondensedStack stack{CMatrix(5, 5), CVector(5), 0.0};
     for (int i = 1; i <= 5; ++i) {
         for (int j = 1; j <= 5; ++j) {
-            Xr(i, j) = X(kKept[i - 1], kKept[j - 1]);
+            stack.Xr(i, j) = X(kKept[i - 1], kKept[j - 1]);
         }
     }
-    CVector vr(5);
     for (int i = 1; i <= 5; ++i) {
-        int a = kKept[i - 1];
+        const int a = kKept[i - 1];
         double sum = 0.0;
-        for (int k = 0; k < kLayers; ++k) {
-            const CMatrix& Ck = *C[k];
-            sum += f[k] * Ck(a, 3) / Ck(3, 3);
+        for (const Layer& layer : layers) {
+            sum += layer.f * layer.C(a, 3) / layer.C(3, 3);
         }
-        vr(i) = sum;
+        stack.vr(i) = sum;
     }
+    stack.sz = m.f / m.C(3, 3) + U.f / U.C(3, 3) + L.f / L.C(3, 3);
+    return stack;
+}
 
-    CMatrix minusXr = Xr * -1.0;
-    CVector yr = minusXr.Solve(vr);
+// The stack's compliance as an orthotropic material: the engineering constants of the kept
+// components from the inverse P of Xr; the through-thickness compliance is the layers' series
+// compliance less what the in-plane constraint takes back, sz - vr . Xr^-1 vr. The couplings a
+// rotated yarn carries are dropped.
+CMatrix StackCompliance(const CondensedStack& stack) {
+    CMatrix minusXr = stack.Xr * -1.0;
+    CVector yr = minusXr.Solve(stack.vr);
     double q = 0.0;
     for (int i = 1; i <= 5; ++i) {
-        q += vr(i) * yr(i);
+        q += stack.vr(i) * yr(i);
     }
-    double sz = fm / Cm(3, 3) + fU / CU(3, 3) + fL / CL(3, 3);
 
     CMatrix P = (minusXr * -1.0).Inverse();
-    CVector u = P * (vr * -1.0);
+    CVector u = P * (stack.vr * -1.0);
 
     double E1 = 1.0 / P(1, 1);
     double nu12 = -P(2, 1) / P(1, 1);
@@ -71,38 +84,42 @@ StackedPoint StackProperties3D(const CMatrix& Cm, const CMatrix& CU, const CMatr
     Sp(3, 1) = Sp(1, 3) = -nu13 / E1;
     Sp(2, 2) = 1.0 / E2;
     Sp(3, 2) = Sp(2, 3) = -nu23 / E2;
-    Sp(3, 3) = 1.0 / (1.0 / (sz - q));
+    Sp(3, 3) = 1.0 / (1.0 / (stack.sz - q));
     Sp(4, 4) = P(3, 3);
     Sp(5, 5) = P(4, 4);
     Sp(6, 6) = P(5, 5);
+    return Sp;
+}
 
-    // Thermal stress of the condensed layers at zero strain, then the free expansion of the stack.
+// The free expansion of the stack: the condensed layers' thermal stress at zero strain, gr,
+// relaxed through Xr gives the kept strains; the through-thickness strain is each layer's own
+// free eps3 summed by fraction, less what the kept strains take back through vr.
+CVector StackExpansion(const Layer (&layers)[kLayers], const CondensedStack& stack) {
     CVector gr(5);
     for (int i = 1; i <= 5; ++i) {
-        int a = kKept[i - 1];
+        const int a = kKept[i - 1];
         double sum = 0.0;
-        for (int k = 0; k < kLayers; ++k) {
-            const CMatrix& Ck = *C[k];
+        for (const Layer& layer : layers) {
             double inner = 0.0;
             for (int j = 1; j <= 6; ++j) {
-                inner += (Ck(a, j) - Ck(a, 3) * Ck(j, 3) / Ck(3, 3)) * (*alpha[k])(j);
+                inner += (layer.C(a, j) - layer.C(a, 3) * layer.C(j, 3) / layer.C(3, 3)) *
+                         layer.alpha(j);
             }
-            sum += f[k] * inner;
+            sum += layer.f * inner;
         }
         gr(i) = sum;
     }
-    CVector ar = Xr.Solve(gr);
+    CVector ar = stack.Xr.Solve(gr);
 
     double a3 = 0.0;
     for (int j = 1; j <= 6; ++j) {
-        for (int k = 0; k < kLayers; ++k) {
-            const CMatrix& Ck = *C[k];
-            a3 += f[k] * Ck(j, 3) * (*alpha[k])(j) / Ck(3, 3);
+        for (const Layer& layer : layers) {
+            a3 += layer.f * layer.C(j, 3) * layer.alpha(j) / layer.C(3, 3);
         }
     }
     double coupled = 0.0;
     for (int i = 1; i <= 5; ++i) {
-        coupled += vr(i) * ar(i);
+        coupled += stack.vr(i) * ar(i);
     }
     a3 = a3 - coupled;
 
@@ -113,6 +130,18 @@ StackedPoint StackProperties3D(const CMatrix& Cm, const CMatrix& CU, const CMatr
     alphaP(4) = ar(3);
     alphaP(5) = ar(4);
     alphaP(6) = ar(5);
+    return alphaP;
+}
+
+}  // namespace
+
+StackedPoint StackProperties3D(const CMatrix& Cm, const CMatrix& CU, const CMatrix& CL,
+                               const CVector& alpham, const CVector& alphaU, const CVector& alphaL,
+                               double fm, double fU, double fL) {
+    const Layer layers[kLayers] = {{Cm, alpham, fm}, {CU, alphaU, fU}, {CL, alphaL, fL}};
+    const CondensedStack stack = CondenseLayers(layers);
+    const CMatrix Sp = StackCompliance(stack);
+    const CVector alphaP = StackExpansion(layers, stack);
     CMatrix Cp = Sp.Inverse();
     return StackedPoint{Sp, Cp, Cp * alphaP};
 }

@@ -53,10 +53,11 @@ TEST(VolumeFractions, MalformedTextIsBadUsage) {
 
 TEST(ModelChoice, AllIsEveryModelInDisplayOrder) {
     const CCatalogue catalogue;
-    CDropDownList<const ModelEntry*> list(DisplayLess);
+    DisplayList<const ModelEntry*> list;
     for (const ModelEntry& model : catalogue.ThermalModels()) {
-        list.AddEntry(model.name, &model);
+        list.push_back({model.name, &model});
     }
+    SortForDisplay(list);
     const ModelChoice all = ChooseModels(list, "thermal model", "ALL");
     EXPECT_TRUE(all.isSweep);
     ASSERT_EQ(all.models.size(), 7u);

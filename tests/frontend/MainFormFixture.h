@@ -13,7 +13,7 @@
 
 #include "Application.h"
 #include "MainDialog.h"
-#include "frontend/ScriptedWindowSystem.h"
+#include "controls/ScriptedWindowSystem.h"
 
 // The library calls a main form made, with their arguments copied.
 struct RecordedCall {

@@ -10,7 +10,7 @@
 #include "Catalogue.h"
 #include "Reports.h"
 #include "ResultsUDDialog.h"
-#include "frontend/ScriptedWindowSystem.h"
+#include "controls/ScriptedWindowSystem.h"
 #include "weftcore.h"
 
 namespace fs = std::filesystem;

@@ -9,7 +9,7 @@
 #include "ResultsABDDialog.h"
 #include "ResultsRandomDialog.h"
 #include "ResultsUDDialog.h"
-#include "frontend/ScriptedWindowSystem.h"
+#include "controls/ScriptedWindowSystem.h"
 
 namespace {
 

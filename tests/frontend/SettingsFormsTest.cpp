@@ -5,7 +5,7 @@
 #include "AboutDialog.h"
 #include "ConfigurationDialog.h"
 #include "DisplayOptionsDialog.h"
-#include "frontend/ScriptedWindowSystem.h"
+#include "controls/ScriptedWindowSystem.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "FibreDialog.h"
 #include "MaterialText.h"
 #include "ResinDialog.h"
-#include "frontend/ScriptedWindowSystem.h"
+#include "controls/ScriptedWindowSystem.h"
 
 namespace {
 

@@ -16,11 +16,22 @@
 // answers Yes/No questions from a queue (OK boxes need no answer), and plays a scripted user
 // for each form it runs modally: the next script in the queue drives the open form through its
 // commands. A form still open when its script returns is closed by its close box (PressCancel).
-// A missing answer or script, or a script for another form class, fails the test.
+// A missing answer or script, or a script for another form class, fails the test; so does an
+// answer or a script still queued when the window system goes (a form that never opened).
 class CScriptedWindowSystem : public IWindowSystem {
 public:
     std::vector<Message> messages;
     std::vector<std::string> formsRun;  // titles, in the order the forms were opened
+
+    ~CScriptedWindowSystem() override {
+        for (const QueuedScript& script : scripts_) {
+            ADD_FAILURE() << "a script for a " << script.formClass
+                          << " was queued but no such form opened";
+        }
+        for (std::size_t i = 0; i < answers_.size(); ++i) {
+            ADD_FAILURE() << "an answer was queued but no question was asked";
+        }
+    }
 
     void QueueAnswer(MessageAnswer answer) { answers_.push_back(answer); }
 
@@ -31,7 +42,7 @@ public:
     // Queues what the user does in the next form run modally, which must be a FormClass.
     template <typename FormClass>
     void QueueForm(std::function<void(FormClass&)> script) {
-        scripts_.push_back([script](CForm& form) {
+        auto run = [script](CForm& form) {
             auto* typed = dynamic_cast<FormClass*>(&form);
             if (typed == nullptr) {
                 ADD_FAILURE() << "form \"" << form.Title() << "\" opened where a "
@@ -39,7 +50,8 @@ public:
                 return;
             }
             script(*typed);
-        });
+        };
+        scripts_.push_back({typeid(FormClass).name(), run});
     }
 
     // Texts of the recorded messages, for compact comparisons.
@@ -76,7 +88,7 @@ public:
                 ADD_FAILURE() << "no script queued for form \"" << form.Title() << "\"";
             }
         } else {
-            auto script = std::move(scripts_.front());
+            auto script = std::move(scripts_.front().run);
             scripts_.pop_front();
             script(form);
         }
@@ -87,7 +99,12 @@ public:
     }
 
 private:
+    struct QueuedScript {
+        std::string formClass;
+        std::function<void(CForm&)> run;
+    };
+
     std::deque<MessageAnswer> answers_;
-    std::deque<std::function<void(CForm&)>> scripts_;
+    std::deque<QueuedScript> scripts_;
     std::vector<std::string> closedWhenUnscripted_;
 };

@@ -10,7 +10,7 @@
 #include "NumberField.h"
 #include "RadioGroup.h"
 #include "Slider.h"
-#include "frontend/ScriptedWindowSystem.h"
+#include "controls/ScriptedWindowSystem.h"
 
 namespace {
 
