@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "WeavePatterns.h"
 #include "fe/FeFactoredSystem.h"
 #include "fe/FeKinds.h"
 #include "fe/FeMesh.h"
@@ -12,7 +13,6 @@
 #include "fe/FeUnitCell.h"
 #include "numerics/IntVector.h"
 #include "numerics/LUDecompose.h"
-#include "WeavePatterns.h"
 #include "sparse/SparseMatrix.h"
 #include "woven/CellABD.h"
 #include "woven/FabricCellParams.h"
@@ -176,8 +176,8 @@ struct RegisterUnitCellSolves {
             for (bool cholesky : {false, true}) {
                 const std::string name =
                     "BM_UnitCellSolve/" + weave.name + (cholesky ? "/Cholesky" : "/Markowitz");
-                benchmark::RegisterBenchmark(name.c_str(), [weave, cholesky](
-                                                               benchmark::State& state) {
+                benchmark::RegisterBenchmark(name.c_str(), [weave,
+                                                            cholesky](benchmark::State& state) {
                     const int size = 2 * static_cast<int>(weave.interlacing.size());
                     const AssembledCell cell(size, size,
                                              ExpandInterlacing(weave.interlacing, weave.deviation));

@@ -38,11 +38,14 @@ CFeSolver::CFeSolver(const CellParams& params, double firstAngle, double secondA
 
     displacements_.assign(kCaseCount, CVector(dofCount_));
     forces_.assign(kCaseCount, CVector(dofCount_));
-    const CFeFactoredSystem::Method method = MethodFor(options);
-    if (method == CFeFactoredSystem::Method::Dense) {
+    if (dofCount_ <= options.sparseAbove) {
         SolveBySupportGroups(F1, F2);
+    } else if (options.large == FeSolveOptions::Large::Cholesky) {
+        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Cholesky);
+    } else if (options.large == FeSolveOptions::Large::Markowitz) {
+        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Sparse);
     } else {
-        SolveThroughTheBorder(F1, F2, method);
+        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Dense);
     }
 }
 
@@ -100,14 +103,6 @@ std::vector<int> CFeSolver::SupportedDofs(int type) const {
         dofs.push_back(Dof(row.node, row.dof));
     }
     return dofs;
-}
-
-CFeFactoredSystem::Method CFeSolver::MethodFor(const FeSolveOptions& options) const {
-    if (dofCount_ <= options.sparseAbove) {
-        return CFeFactoredSystem::Method::Dense;
-    }
-    return options.large == FeSolveOptions::Large::Cholesky ? CFeFactoredSystem::Method::Cholesky
-                                                            : CFeFactoredSystem::Method::Sparse;
 }
 
 // Support types 2, 3 and 4 hold the same DOFs, as do 5 and 7: their matrices are the same.

@@ -17,12 +17,15 @@
 // group of cases with the same supports (four groups).
 constexpr int kSparseSolveAbove = 200;
 
-// How the constrained systems are solved. Up to sparseAbove equations densely; above, by default
-// through the sparse Cholesky factorisation of the symmetric core, which falls back to the general
-// sparse LU package when the core is not positive definite. FeSolveOptions{n} keeps the choice
-// between the dense LU and the sparse LU package alone, at n equations.
+// How the constrained systems are solved. Up to sparseAbove equations densely, one LU per group
+// of cases with the same supports; above, all cases through one factorisation of the DOFs that no
+// support holds (CFeBorderedSystem): by default the sparse Cholesky factorisation of its
+// symmetric core, which falls back to the general sparse LU package when the core is not positive
+// definite; or that package alone (Markowitz); or one dense LU (Dense, a reference for the sparse
+// paths). FeSolveOptions{n} keeps the choice between the dense LU and the sparse LU package alone,
+// at n equations.
 struct FeSolveOptions {
-    enum class Large { Cholesky, Markowitz };
+    enum class Large { Cholesky, Markowitz, Dense };
 
     constexpr FeSolveOptions() = default;
     constexpr explicit FeSolveOptions(int markowitzAbove)
@@ -92,7 +95,6 @@ private:
     std::vector<int> SupportedDofs(int type) const;
     // The load cases in groups whose supports are the same, each group in case order.
     std::vector<std::vector<int>> CasesBySupports() const;
-    CFeFactoredSystem::Method MethodFor(const FeSolveOptions& options) const;
     CVector CaseLoad(int loadCase, const CVector& F1, const CVector& F2) const;
     void SolveBySupportGroups(const CVector& F1, const CVector& F2);
     void SolveThroughTheBorder(const CVector& F1, const CVector& F2,
