@@ -6,9 +6,10 @@
 
 namespace {
 
-// Mirrored entries of the core may differ by the rounding of the sums that formed them (about
-// 1e-13 of their natural scale, sqrt(|K(i,i) K(j,j)|)); more than this is not rounding.
-constexpr double kSymmetryTolerance = 1e-9;
+// Mirrored entries of the core differ by the rounding of the sums that formed them: below 3e-16
+// of their natural scale sqrt(|K(i,i) K(j,j)|) on the catalogue's weaves. Far more than that is
+// not rounding, and the core is not treated as symmetric.
+constexpr double kSymmetryTolerance = 1e-10;
 
 }  // namespace
 
