@@ -1,8 +1,10 @@
 #include <benchmark/benchmark.h>
 #include <sys/resource.h>
 
+#include <climits>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "WeavePatterns.h"
@@ -165,24 +167,29 @@ BENCHMARK(BM_DenseFactorUnitCell)
     ->Unit(benchmark::kMillisecond);
 
 // All eight cases of a catalogue weave's unit cell at accuracy Fine (one element per pattern
-// cell), from the assembled plate to the displacements and forces: the periodicity, the one
-// factorisation and the solves. BM_UnitCellSolve/<weave>/<path>, the path "Markowitz" (the
-// general sparse LU package) or "Cholesky" (the symmetric core); counters: N, the entries of the
-// factors (L + U for Markowitz, L for Cholesky), and the peak resident memory of the process (run
-// one benchmark per process to read it).
+// cell), from the assembled plate to the displacements and forces: the periodicity, the
+// factorisations and the solves. BM_UnitCellSolve/<weave>/<path>, the path "Markowitz" (the
+// general sparse LU package), "Cholesky" (the symmetric core) or, up to 405 equations, "Dense"
+// (the dense LU per group of cases with the same supports); counters: N, the entries of the
+// factors (L + U for Markowitz, L for Cholesky, N^2 for Dense), and the peak resident memory of
+// the process (run one benchmark per process to read it).
 struct RegisterUnitCellSolves {
     RegisterUnitCellSolves() {
+        const std::pair<const char*, FeSolveOptions> paths[] = {
+            {"Markowitz", FeSolveOptions(0, FeSolveOptions::Large::Markowitz)},
+            {"Cholesky", FeSolveOptions(0, FeSolveOptions::Large::Cholesky)},
+            {"Dense", FeSolveOptions(INT_MAX)}};
         for (const WeaveDefinition& weave : BuiltinWeaveDefinitions()) {
-            for (bool cholesky : {false, true}) {
-                const std::string name =
-                    "BM_UnitCellSolve/" + weave.name + (cholesky ? "/Cholesky" : "/Markowitz");
-                benchmark::RegisterBenchmark(name.c_str(), [weave,
-                                                            cholesky](benchmark::State& state) {
-                    const int size = 2 * static_cast<int>(weave.interlacing.size());
+            const int size = 2 * static_cast<int>(weave.interlacing.size());
+            for (const auto& [path, options] : paths) {
+                if (options.sparseAbove == INT_MAX && 5 * (size + 1) * (size + 1) > 405) {
+                    continue;
+                }
+                const std::string name = "BM_UnitCellSolve/" + weave.name + "/" + path;
+                benchmark::RegisterBenchmark(name.c_str(), [weave, size,
+                                                            options](benchmark::State& state) {
                     const AssembledCell cell(size, size,
                                              ExpandInterlacing(weave.interlacing, weave.deviation));
-                    const FeSolveOptions options(0, cholesky ? FeSolveOptions::Large::Cholesky
-                                                             : FeSolveOptions::Large::Markowitz);
                     long long factorNonZeros = 0;
                     for (auto _ : state) {
                         const CFeSolver solver = cell.Solve(options);

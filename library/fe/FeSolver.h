@@ -11,11 +11,11 @@
 #include "weave/CellParams.h"
 
 // Systems of more equations than this go through a sparse factorisation, smaller ones through
-// the dense LU kernels. Measured per factorisation on the unit-cell systems: the dense one wins at
-// 125 equations (0.6 ms against 2.1 ms), the sparse one from 245 on (1.9 ms against 4.7 ms; at
-// 405, 5 ms against 22 ms). The sparse path factors once for all cases, the dense one once per
-// group of cases with the same supports (four groups).
-constexpr int kSparseSolveAbove = 200;
+// the dense LU kernels. Through the sparse LU package the dense LU won up to about 200 equations;
+// the Cholesky path wins at every size of the catalogue's cells (all eight cases of 45 equations
+// in 0.15 ms against 0.34 ms for the four dense groups, of 125 in 1.8 ms against 3.5 ms, of 245
+// in 6 ms against 23 ms), so by default no system is solved densely.
+constexpr int kSparseSolveAbove = 0;
 
 // How the constrained systems are solved. Up to sparseAbove equations densely, one LU per group
 // of cases with the same supports; above, all cases through one factorisation of the DOFs that no
