@@ -297,8 +297,9 @@ bool CMinimumDegree::Eliminate(int p) {
     listLength_[p] = cliqueLength;
     elementCount_[p] = 0;
 
+    // Rewriting a list may move every list (RewriteList): p's clique is read through its start.
     for (int k = 0; k < cliqueLength; ++k) {
-        const int i = space_[cliqueStart + k];
+        const int i = space_[listStart_[p] + k];
         Remove(i);
         if (!RewriteList(i, p, stamp)) {
             return false;
@@ -306,7 +307,7 @@ bool CMinimumDegree::Eliminate(int p) {
     }
     int* candidates = scratch_.Data();
     for (int k = 0; k < cliqueLength; ++k) {
-        const int i = space_[cliqueStart + k];
+        const int i = space_[listStart_[p] + k];
         unsigned long long hash = 0;
         const int* entries = space_.Data() + listStart_[i];
         for (int e = 0; e < listLength_[i]; ++e) {
@@ -317,7 +318,7 @@ bool CMinimumDegree::Eliminate(int p) {
     }
     MergeTwins(candidates, cliqueLength, false);
     for (int k = 0; k < cliqueLength; ++k) {
-        const int i = space_[cliqueStart + k];
+        const int i = space_[listStart_[p] + k];
         if (status_[i] == kVariable) {
             degree_[i] = ExternalDegree(i);
             Insert(i);

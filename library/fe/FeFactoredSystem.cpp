@@ -51,6 +51,7 @@ void CFeFactoredSystem::SolveSparseAll(const std::vector<double*>& loads) {
         }
         cholesky_.reset();
         method_ = Method::Sparse;
+        factored_ = false;
         FactorSparse();
         if (!factored_) {
             for (double* load : loads) {

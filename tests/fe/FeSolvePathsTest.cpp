@@ -348,14 +348,16 @@ TEST(FeSolvePaths, SingularSystemOnTheCholeskyPathGivesNonFiniteCases) {
 }
 
 // Memory running out at any block request of the Cholesky package (analysis, factorisation or
-// either solve): the system goes to the sparse LU package, and every case still agrees with it;
-// when that package runs out too, every loaded case is not-a-number.
+// either solve): the system goes to the sparse LU package, and every case still agrees with it.
+// When that package runs out too, no case is left half-solved: each is exactly the Cholesky
+// path's (solved before the failure) or not-a-number.
 TEST(FeSolvePaths, ExhaustedMemoryOnTheCholeskyPathFallsBackToTheSparseLU) {
     const double u = 80 * kPi / 180;
     FePattern pattern{6, 6, kTwill, FabricKinds(u)};
     auto cholesky = SolveCases(pattern, FabricParams(u), u, kCholesky);
     auto markowitz = SolveCases(pattern, FabricParams(u), u, kMarkowitz);
     int fallbacks = 0;
+    int nonFiniteCases = 0;
     for (int nth = 1; nth <= 60; ++nth) {
         SCOPED_TRACE(nth);
         CholeskyFailNthAllocation(nth);
@@ -367,15 +369,23 @@ TEST(FeSolvePaths, ExhaustedMemoryOnTheCholeskyPathFallsBackToTheSparseLU) {
             ++fallbacks;
             ExpectSameDisplacements(*solver, *markowitz, 1e-8);
         }
+
+        CholeskyFailNthAllocation(nth);
+        SparseFailNthAllocation(1);
+        auto exhausted = SolveCases(pattern, FabricParams(u), u, kCholesky);
+        CholeskyFailNthAllocation(0);
+        SparseFailNthAllocation(0);
+        for (int loadCase = 1; loadCase <= CFeSolver::kCaseCount; ++loadCase) {
+            const CVector& x = exhausted->U(loadCase);
+            if (AllNaN(x)) {
+                ++nonFiniteCases;
+                continue;
+            }
+            for (int i = 1; i <= x.Size(); ++i) {
+                ASSERT_EQ(x(i), cholesky->U(loadCase)(i)) << "case " << loadCase << ", DOF " << i;
+            }
+        }
     }
     EXPECT_GE(fallbacks, 20);
-
-    CholeskyFailNthAllocation(1);
-    SparseFailNthAllocation(1);
-    auto exhausted = SolveCases(pattern, FabricParams(u), u, kCholesky);
-    CholeskyFailNthAllocation(0);
-    SparseFailNthAllocation(0);
-    for (int loadCase = 1; loadCase <= CFeSolver::kCaseCount; ++loadCase) {
-        EXPECT_TRUE(AllNaN(exhausted->U(loadCase))) << loadCase;
-    }
+    EXPECT_GE(nonFiniteCases, 20 * CFeSolver::kCaseCount);
 }
