@@ -40,8 +40,8 @@ __attribute__((always_inline)) inline void SubtractFrom(double* p, const Lanes& 
 }
 
 // An 8 x 4 tile of C at (i, j), its 32 sums held in eight registers.
-__attribute__((always_inline)) inline void Tile(double* c, int ldc, const double* a, int lda, const double* b, int ldb,
-                 int depth) {
+__attribute__((always_inline)) inline void Tile(double* c, int ldc, const double* a, int lda,
+                                                const double* b, int ldb, int depth) {
     Lanes s00 = {}, s01 = {}, s02 = {}, s03 = {}, s10 = {}, s11 = {}, s12 = {}, s13 = {};
     for (int k = 0; k < depth; ++k) {
         Lanes a0;
@@ -67,8 +67,9 @@ __attribute__((always_inline)) inline void Tile(double* c, int ldc, const double
 }
 
 // Rows i0..i1-1 of columns j..j+width-1 of C, element by element.
-__attribute__((always_inline)) inline void Edge(double* c, int ldc, int i0, int i1, int j, int width, const double* a, int lda,
-                 const double* b, int ldb, int depth) {
+__attribute__((always_inline)) inline void Edge(double* c, int ldc, int i0, int i1, int j,
+                                                int width, const double* a, int lda,
+                                                const double* b, int ldb, int depth) {
     for (int q = j; q < j + width; ++q) {
         for (int i = i0; i < i1; ++i) {
             double sum = 0.0;
@@ -106,7 +107,7 @@ void CholeskySubtractProduct(double* c, int ldc, int rows, int columns, const do
     }
 }
 
-int CholeskyFactorFront(double* columns, int m, int w, double* update) {
+int CholeskyFactorFront(double* columns, int m, int w, double* update, const double* pivotFloor) {
     for (int j0 = 0; j0 < w; j0 += kPanel) {
         const int width = std::min(kPanel, w - j0);
         // The panel column by column: each takes the updates of the panel's earlier columns,
@@ -121,7 +122,7 @@ int CholeskyFactorFront(double* columns, int m, int w, double* update) {
                 }
             }
             const double pivot = column[j];
-            if (!(pivot > 0.0) || !std::isfinite(pivot)) {
+            if (!(pivot > pivotFloor[j]) || !std::isfinite(pivot)) {
                 return j;
             }
             const double diagonal = std::sqrt(pivot);

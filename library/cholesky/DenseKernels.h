@@ -12,6 +12,7 @@ void CholeskySubtractProduct(double* c, int ldc, int rows, int columns, const do
 // The partial factorisation of a front: `columns` holds the front's first w columns (all m rows,
 // leading dimension m), `update` the lower triangle of the rest (m - w square, leading dimension
 // m - w). On return `columns` holds the w columns of the Cholesky factor L (the diagonal block
-// lower triangular) and `update` the Schur complement of the diagonal block. Returns the
-// position (0..w-1) of the first pivot that is not positive (or not a number), -1 when all are.
-int CholeskyFactorFront(double* columns, int m, int w, double* update);
+// lower triangular) and `update` the Schur complement of the diagonal block. A pivot must exceed
+// the column's `pivotFloor` (and be finite); returns the position (0..w-1) of the first that does
+// not, -1 when all do.
+int CholeskyFactorFront(double* columns, int m, int w, double* update, const double* pivotFloor);

@@ -36,8 +36,10 @@ CholeskyStatus CSparseCholesky::Analyse(int n, const int* columnStart, const int
 }
 
 // Supernode s's front: its own columns (in its block of L) and the lower triangle of the rest
-// (in `update`), from the matrix's entries and the children's Schur complements on the stack.
-void CSparseCholesky::Assemble(int s, const double* values, double* columns, double* update) {
+// (in `update`), from the matrix's entries and the children's Schur complements on the stack;
+// and the smallest pivot each column accepts.
+void CSparseCholesky::Assemble(int s, const double* values, double* columns, double* update,
+                               double* pivotFloor) {
     const int first = symbolic_.FirstColumn(s);
     const int w = symbolic_.Width(s);
     const int m = symbolic_.RowCount(s);
@@ -54,6 +56,7 @@ void CSparseCholesky::Assemble(int s, const double* values, double* columns, dou
              ++e) {
             column[relative_[symbolic_.EntryRow(e)]] += values[symbolic_.EntrySource(e)];
         }
+        pivotFloor[j] = std::max(0.0, kCholeskyRelativePivot * column[j]);
     }
     // Extend-add: both fronts list their rows ascending, so a child's lower triangle lands in
     // the parent's lower triangle.
@@ -90,8 +93,9 @@ CholeskyStatus CSparseCholesky::Factor(const double* values) {
     // One block for L and, after it, the update stack; the front's complement is formed apart
     // and moved onto the stack once the children's have been read.
     CCholeskyBuffer<double> update;
+    CCholeskyBuffer<double> pivotFloor;
     if (!factor_.Allocate(symbolic_.BlockTotal() + symbolic_.StackSize()) ||
-        !update.Allocate(symbolic_.LargestUpdate())) {
+        !update.Allocate(symbolic_.LargestUpdate()) || !pivotFloor.Allocate(symbolic_.Size())) {
         factor_.Release();
         return CholeskyStatus::NoMemory;
     }
@@ -100,8 +104,8 @@ CholeskyStatus CSparseCholesky::Factor(const double* values) {
         const int w = symbolic_.Width(s);
         const int m = symbolic_.RowCount(s);
         double* columns = factor_.Data() + symbolic_.BlockStart(s);
-        Assemble(s, values, columns, update.Data());
-        const int failed = CholeskyFactorFront(columns, m, w, update.Data());
+        Assemble(s, values, columns, update.Data(), pivotFloor.Data());
+        const int failed = CholeskyFactorFront(columns, m, w, update.Data(), pivotFloor.Data());
         if (failed >= 0) {
             notPositiveColumn_ = symbolic_.Original(symbolic_.FirstColumn(s) + failed);
             return CholeskyStatus::NotPositive;

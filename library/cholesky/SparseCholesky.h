@@ -17,11 +17,19 @@
 // at least j, no duplicates; its values in an array parallel to rowIndex. Nothing is kept of the
 // caller's arrays.
 //
-// Positive definiteness is checked as the factorisation goes: a pivot that is not positive (or not
-// finite) stops it with NotPositive, naming the column, so that a caller can turn to a general
-// solver. Nothing throws and nothing is printed; exhausted memory is reported as NoMemory. The
-// object owns all it allocates.
+// Positive definiteness is checked as the factorisation goes: a pivot that is not positive, or not
+// finite, or below kCholeskyRelativePivot of its column's diagonal entry in A (what is left of a
+// singular matrix after rounding) stops it with NotPositive, naming the column, so that a caller
+// can turn to a general solver. Nothing throws and nothing is printed; exhausted memory is reported
+// as NoMemory. The object owns all it allocates.
 enum class CholeskyStatus { Ok, NotPositive, NoMemory, BadArgument };
+
+// The smallest pivot accepted, relative to the diagonal entry of its column in A. In exact
+// arithmetic a pivot of a positive definite matrix is at least the diagonal entry over the
+// condition number; one this small leaves no digit of the solution to trust, while elimination
+// noise on a singular matrix is about 1e-16 of the diagonal. (The unit-cell systems of the
+// finite-element model stay above 1e-5.)
+constexpr double kCholeskyRelativePivot = 1e-12;
 
 class CSparseCholesky {
 public:
@@ -41,7 +49,7 @@ public:
     int NotPositiveColumn() const { return notPositiveColumn_; }
 
 private:
-    void Assemble(int s, const double* values, double* columns, double* update);
+    void Assemble(int s, const double* values, double* columns, double* update, double* floor);
     void SolveForward(int count, double* x) const;
     void SolveBackward(int count, double* x) const;
 

@@ -174,8 +174,9 @@ TEST(SparseCholesky, RefactorsNewValuesWithTheSameAnalysis) {
 
 // Matrices that are not positive definite stop the factorisation at the first pivot that is not
 // positive, which is named, and leave nothing to solve with: a negative diagonal entry of an
-// uncoupled unknown, an indefinite coupled pair, and a singular path Laplacian (integer entries,
-// so its last pivot is exactly zero in any order).
+// uncoupled unknown, an indefinite coupled pair, a singular path Laplacian (integer entries, so
+// its last pivot is exactly zero in any order), and a Gram matrix B^T B of rank 5 with 9
+// unknowns, whose last pivots are rounding noise of either sign.
 TEST(SparseCholesky, ReportsThePivotThatIsNotPositive) {
     CLowerMatrix negative(6);
     for (int i = 0; i < 6; ++i) {
@@ -195,12 +196,29 @@ TEST(SparseCholesky, ReportsThePivotThatIsNotPositive) {
         laplacian.Add(i + 1, i + 1, 1.0);
         laplacian.Add(i + 1, i, -1.0);
     }
+    CLowerMatrix gram(9);
+    std::mt19937 generator(6);  // a seed whose noise pivots are positive
+    std::uniform_real_distribution<double> value(-1.0, 1.0);
+    std::vector<double> b(5 * 9);
+    for (double& entry : b) {
+        entry = value(generator);
+    }
+    for (int i = 0; i < 9; ++i) {
+        for (int j = 0; j <= i; ++j) {
+            double sum = 0.0;
+            for (int k = 0; k < 5; ++k) {
+                sum += b[k * 9 + i] * b[k * 9 + j];
+            }
+            gram.Add(i, j, sum);
+        }
+    }
     struct Case {
         const CLowerMatrix* matrix;
         std::vector<int> candidates;  // the columns whose pivot may be found not positive
     };
-    for (const Case& c : {Case{&negative, {3}}, Case{&indefinite, {0, 1}},
-                          Case{&laplacian, {0, 1, 2, 3, 4, 5, 6}}}) {
+    for (const Case& c :
+         {Case{&negative, {3}}, Case{&indefinite, {0, 1}}, Case{&laplacian, {0, 1, 2, 3, 4, 5, 6}},
+          Case{&gram, {0, 1, 2, 3, 4, 5, 6, 7, 8}}}) {
         const Compressed m(*c.matrix);
         CSparseCholesky cholesky;
         ASSERT_EQ(cholesky.Analyse(c.matrix->Size(), m.start.data(), m.rows.data()),
