@@ -12,15 +12,15 @@
 struct SparseMatrix;
 
 // One constrained unit-cell system, factored once and solved for every load case that shares
-// it. Small systems go through the dense LU kernels (the dense matrix is built only for them),
-// larger ones through the sparse Cholesky factorisation of their symmetric core
-// (CFeCholeskySystem) or the sparse LU package, which is handed the non-zero entries row by row
-// and takes any matrix. When the core turns out not to be symmetric positive definite (a
-// singular or indefinite system from degenerate input), the Cholesky method falls back to the
-// sparse LU package; both give the same solution to rounding. The factorisation waits for the first
-// load that is not all zero: an all-zero load gives the zero vector without it, as CMatrix::Solve
-// does. A system that cannot be factored (singular, or memory exhausted) gives an all-NaN solution
-// for every non-zero load; its factors are never read.
+// it, by one of three methods: the dense LU kernels (the dense matrix is built only for them),
+// the sparse LU package (handed the non-zero entries row by row; it takes any matrix), or the
+// sparse Cholesky factorisation of the system's symmetric core (CFeCholeskySystem). When the core
+// is not symmetric positive definite (a singular or indefinite system from degenerate input), or
+// the Cholesky package runs out of memory, the Cholesky method hands the system to the sparse LU
+// package; both give the same solution to rounding. The factorisation waits for the first load
+// that is not all zero: an all-zero load gives the zero vector without it, as CMatrix::Solve
+// does. A system that cannot be factored (singular, or memory exhausted) gives an all-NaN
+// solution for every non-zero load; its factors are never read.
 class CFeFactoredSystem {
 public:
     enum class Method { Dense, Sparse, Cholesky };

@@ -11,10 +11,10 @@
 #include "weave/CellParams.h"
 
 // Systems of more equations than this go through a sparse factorisation, smaller ones through
-// the dense LU kernels. Through the sparse LU package the dense LU won up to about 200 equations;
-// the Cholesky path wins at every size of the catalogue's cells (all eight cases of 45 equations
-// in 0.15 ms against 0.34 ms for the four dense groups, of 125 in 1.8 ms against 3.5 ms, of 245
-// in 6 ms against 23 ms), so by default no system is solved densely.
+// the dense LU kernels. The dense LU is faster than the sparse LU package up to about 200
+// equations, but slower than the Cholesky path at every size of the catalogue's cells (all eight
+// cases of 45 equations in 0.34 ms against 0.15 ms, of 125 in 3.5 ms against 1.8 ms, of 245 in
+// 23 ms against 6 ms): by default no system is solved densely.
 constexpr int kSparseSolveAbove = 0;
 
 // How the constrained systems are solved. Up to sparseAbove equations densely, one LU per group
