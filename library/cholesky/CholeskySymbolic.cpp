@@ -5,6 +5,23 @@
 
 #include "cholesky/MinimumDegree.h"
 
+namespace {
+
+// The middle of a counting sort: the counts held at start[k + 1] become the starts of the k
+// slots, and each slot gets a cursor at its start. False when memory runs out.
+bool StartsFromCounts(int* start, int count, CCholeskyBuffer<int>& cursor) {
+    for (int k = 0; k < count; ++k) {
+        start[k + 1] += start[k];
+    }
+    if (!cursor.Allocate(count)) {
+        return false;
+    }
+    std::copy_n(start, count, cursor.Data());
+    return true;
+}
+
+}  // namespace
+
 bool CCholeskySymbolic::Analyse(int n, const int* columnStart, const int* rowIndex) {
     n_ = n;
     CCholeskyBuffer<int> parent;
@@ -32,14 +49,10 @@ bool CCholeskySymbolic::BuildAdjacency(const int* columnStart, const int* rowInd
             }
         }
     }
-    for (int j = 0; j < n_; ++j) {
-        start[j + 1] += start[j];
-    }
     CCholeskyBuffer<int> cursor;
-    if (!adjacency_.Allocate(start[n_]) || !cursor.Allocate(n_)) {
+    if (!StartsFromCounts(start, n_, cursor) || !adjacency_.Allocate(start[n_])) {
         return false;
     }
-    std::copy_n(start, n_, cursor.Data());
     for (int j = 0; j < n_; ++j) {
         for (int e = columnStart[j]; e < columnStart[j + 1]; ++e) {
             const int i = rowIndex[e];
@@ -206,14 +219,10 @@ bool CCholeskySymbolic::FindSupernodes(const CCholeskyBuffer<int>& parent,
             ++childStart_[supernodeParent_[s] + 1];
         }
     }
-    for (int s = 0; s < count; ++s) {
-        childStart_[s + 1] += childStart_[s];
-    }
     CCholeskyBuffer<int> cursor;
-    if (!cursor.Allocate(count)) {
+    if (!StartsFromCounts(childStart_.Data(), count, cursor)) {
         return false;
     }
-    std::copy_n(childStart_.Data(), count, cursor.Data());
     for (int s = 0; s < count; ++s) {
         if (supernodeParent_[s] != -1) {
             children_[cursor[supernodeParent_[s]]++] = s;
@@ -299,14 +308,10 @@ bool CCholeskySymbolic::PermuteEntries(const int* columnStart, const int* rowInd
             ++entryStart_[std::min(position_[rowIndex[e]], position_[j]) + 1];
         }
     }
-    for (int k = 0; k < n_; ++k) {
-        entryStart_[k + 1] += entryStart_[k];
-    }
     CCholeskyBuffer<int> cursor;
-    if (!cursor.Allocate(n_)) {
+    if (!StartsFromCounts(entryStart_.Data(), n_, cursor)) {
         return false;
     }
-    std::copy_n(entryStart_.Data(), n_, cursor.Data());
     for (int j = 0; j < n_; ++j) {
         for (int e = columnStart[j]; e < columnStart[j + 1]; ++e) {
             const int a = position_[rowIndex[e]];

@@ -29,6 +29,10 @@ private:
     bool Setup(const int* start, const int* adjacency);
     void MergeTwins(int* candidates, int count, bool adjacentTwins);
     void Merge(int into, int from);
+    // Calls reach(v) once for every live variable v other than i that shares an element or an
+    // edge with i, marking each with `stamp`.
+    template <typename Reach>
+    void ForEachReached(int i, int stamp, Reach reach);
     int ExternalDegree(int i);
     bool Eliminate(int p);
     bool RewriteList(int i, int p, int stamp);
@@ -168,31 +172,37 @@ void CMinimumDegree::MergeTwins(int* candidates, int count, bool adjacentTwins) 
     }
 }
 
-// Unknowns other than i's own that share an element or an edge with i.
-int CMinimumDegree::ExternalDegree(int i) {
-    const int stamp = NewStamp();
+template <typename Reach>
+void CMinimumDegree::ForEachReached(int i, int stamp, Reach reach) {
     mark_[i] = stamp;
-    int degree = 0;
     const int* list = space_.Data() + listStart_[i];
     for (int k = 0; k < listLength_[i]; ++k) {
         const int entry = list[k];
-        if (k < elementCount_[i]) {
-            if (status_[entry] != kElement) {
-                continue;
+        if (k >= elementCount_[i]) {
+            if (status_[entry] == kVariable && mark_[entry] != stamp) {
+                mark_[entry] = stamp;
+                reach(entry);
             }
-            const int* clique = space_.Data() + listStart_[entry];
-            for (int c = 0; c < listLength_[entry]; ++c) {
-                const int v = clique[c];
-                if (status_[v] == kVariable && mark_[v] != stamp) {
-                    mark_[v] = stamp;
-                    degree += weight_[v];
-                }
+            continue;
+        }
+        if (status_[entry] != kElement) {
+            continue;
+        }
+        const int* clique = space_.Data() + listStart_[entry];
+        for (int c = 0; c < listLength_[entry]; ++c) {
+            const int v = clique[c];
+            if (status_[v] == kVariable && mark_[v] != stamp) {
+                mark_[v] = stamp;
+                reach(v);
             }
-        } else if (status_[entry] == kVariable && mark_[entry] != stamp) {
-            mark_[entry] = stamp;
-            degree += weight_[entry];
         }
     }
+}
+
+// Unknowns other than i's own that share an element or an edge with i.
+int CMinimumDegree::ExternalDegree(int i) {
+    int degree = 0;
+    ForEachReached(i, NewStamp(), [&](int v) { degree += weight_[v]; });
     return degree;
 }
 
@@ -265,30 +275,17 @@ bool CMinimumDegree::Eliminate(int p) {
     if (!EnsureRoom(static_cast<std::size_t>(n_))) {
         return false;
     }
+    // p's clique: every variable p reaches, through its elements (which the new element
+    // absorbs) or directly.
     const int stamp = NewStamp();
-    mark_[p] = stamp;
     const std::size_t cliqueStart = used_;
     int cliqueLength = 0;
     int* clique = space_.Data() + cliqueStart;
+    ForEachReached(p, stamp, [&](int v) { clique[cliqueLength++] = v; });
     const int* list = space_.Data() + listStart_[p];
-    for (int k = 0; k < listLength_[p]; ++k) {
-        const int entry = list[k];
-        if (k < elementCount_[p]) {
-            if (status_[entry] != kElement) {
-                continue;
-            }
-            const int* members = space_.Data() + listStart_[entry];
-            for (int c = 0; c < listLength_[entry]; ++c) {
-                const int v = members[c];
-                if (status_[v] == kVariable && mark_[v] != stamp) {
-                    mark_[v] = stamp;
-                    clique[cliqueLength++] = v;
-                }
-            }
-            status_[entry] = kAbsorbed;
-        } else if (status_[entry] == kVariable && mark_[entry] != stamp) {
-            mark_[entry] = stamp;
-            clique[cliqueLength++] = entry;
+    for (int k = 0; k < elementCount_[p]; ++k) {
+        if (status_[list[k]] == kElement) {
+            status_[list[k]] = kAbsorbed;
         }
     }
     used_ += cliqueLength;

@@ -272,30 +272,6 @@ INSTANTIATE_TEST_SUITE_P(MarkowitzOnTheLargest, FeCatalogueAgreement,
                                          CatalogueAgreement{"Basket 8x8", 80 * kPi / 180,
                                                             kMarkowitz, 1e-7}));
 
-// The small cells of the dense comparison above, forced through the Cholesky path.
-TEST(FeSolvePaths, CholeskyPathAgreesWithTheDenseSupportGroupsOnSmallCells) {
-    const double sheared = 70 * kPi / 180;
-    struct Case {
-        FePattern pattern;
-        CellParams params;
-        double u;
-    };
-    const Case cases[] = {
-        {UniformPattern(1, 1, GeneralABD(), Resultants(1, 2, 3, 4e-3, 5e-3, 6e-3), CVector(6)),
-         PlateCell(1e-3, 1e-3), kPi / 2},
-        {UniformPattern(3, 2, GeneralABD(), Resultants(120, 80, 10, 2e-3, -1e-3, 5e-4),
-                        Resultants(1, 1, 0, 0, 0, 1e-3)),
-         PlateCell(1e-3, 1.3e-3), 75 * kPi / 180},
-        {FePattern{6, 6, kTwill, FabricKinds(sheared)}, FabricParams(sheared), sheared},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.pattern.nx << " x " << c.pattern.ny << ", u " << c.u);
-        auto cholesky = SolveCases(c.pattern, c.params, c.u, kCholesky);
-        EXPECT_EQ(cholesky->Report().method, Method::Cholesky);
-        ExpectSameDisplacements(*cholesky, *SolveCases(c.pattern, c.params, c.u, kDense), 1e-8);
-    }
-}
-
 // Laminates whose plate stiffness is not positive definite: all of it negated (the first pivot
 // is negative) and only the bending block negated (the pivots fail part-way). The Cholesky path
 // hands the system to the sparse LU package and returns exactly its results, which agree with the
