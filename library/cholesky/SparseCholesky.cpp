@@ -117,8 +117,8 @@ CholeskyStatus CSparseCholesky::Factor(const double* values) {
     return CholeskyStatus::Ok;
 }
 
-// L Y = B, supernode by supernode: the diagonal block's triangle, then the rows below take the
-// supernode's contribution. x holds `count` values per position, row by row.
+// L Y = B, supernode by supernode: the diagonal block's triangle, then each row below takes the
+// supernode's contribution at once. x holds `count` values per position, row by row.
 void CSparseCholesky::SolveForward(int count, double* x) const {
     for (int s = 0; s < symbolic_.SupernodeCount(); ++s) {
         const int w = symbolic_.Width(s);
@@ -133,9 +133,18 @@ void CSparseCholesky::SolveForward(int count, double* x) const {
             for (int c = 0; c < count; ++c) {
                 yj[c] *= inverse;
             }
-            for (int i = j + 1; i < m; ++i) {
-                const double l = column[i];
-                double* target = x + static_cast<std::size_t>(rows[i]) * count;
+            for (int i = j + 1; i < w; ++i) {
+                double* yi = y + static_cast<std::size_t>(i) * count;
+                for (int c = 0; c < count; ++c) {
+                    yi[c] -= column[i] * yj[c];
+                }
+            }
+        }
+        for (int i = w; i < m; ++i) {
+            double* target = x + static_cast<std::size_t>(rows[i]) * count;
+            for (int j = 0; j < w; ++j) {
+                const double l = L[i + static_cast<std::size_t>(j) * m];
+                const double* yj = y + static_cast<std::size_t>(j) * count;
                 for (int c = 0; c < count; ++c) {
                     target[c] -= l * yj[c];
                 }

@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cctype>
 #include <climits>
 #include <cmath>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -238,7 +240,22 @@ struct CatalogueAgreement {
     double tolerance;  // relative, as in ExpectSameDisplacements and ExpectSameLaminate
 };
 
+void PrintTo(const CatalogueAgreement& agreement, std::ostream* out) {
+    *out << agreement.weave;
+}
+
 class FeCatalogueAgreement : public testing::TestWithParam<CatalogueAgreement> {};
+
+// The weave's name as the test's: "Satin 12H" -> Satin12H.
+std::string WeaveName(const testing::TestParamInfo<CatalogueAgreement>& info) {
+    std::string name;
+    for (const char* c = info.param.weave; *c != '\0'; ++c) {
+        if (std::isalnum(static_cast<unsigned char>(*c))) {
+            name += *c;
+        }
+    }
+    return name;
+}
 
 }  // namespace
 
@@ -266,11 +283,13 @@ INSTANTIATE_TEST_SUITE_P(
     DenseUpTo1445Equations, FeCatalogueAgreement,
     testing::Values(CatalogueAgreement{"Satin  8H", 70 * kPi / 180, kDenseLU, 1e-9},
                     CatalogueAgreement{"Twill 4x4", kPi / 2, kDenseLU, 1e-9},
-                    CatalogueAgreement{"Basket 4x4", 110 * kPi / 180, kDenseLU, 1e-9}));
+                    CatalogueAgreement{"Basket 4x4", 110 * kPi / 180, kDenseLU, 1e-9}),
+    WeaveName);
 INSTANTIATE_TEST_SUITE_P(MarkowitzOnTheLargest, FeCatalogueAgreement,
                          testing::Values(CatalogueAgreement{"Satin 12H", kPi / 2, kMarkowitz, 1e-7},
                                          CatalogueAgreement{"Basket 8x8", 80 * kPi / 180,
-                                                            kMarkowitz, 1e-7}));
+                                                            kMarkowitz, 1e-7}),
+                         WeaveName);
 
 // Laminates whose plate stiffness is not positive definite: all of it negated (the first pivot
 // is negative) and only the bending block negated (the pivots fail part-way). The Cholesky path
