@@ -44,7 +44,8 @@ private:
 };
 
 // Whether the next block request may be served: false when a failure injected by
-// CholeskyFailNthAllocation falls due (see SparseCholesky.h).
+// CholeskyFailNthAllocation falls due (the test hook, declared in SparseCholesky.h and defined
+// beside it).
 bool CholeskyAllocationAllowed();
 
 template <typename T>
