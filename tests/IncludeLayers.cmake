@@ -1,11 +1,11 @@
 # Fails when a source folder includes a header of a folder it may not depend on. The folders form
-# layers, from the bottom: the numeric kernels and the sparse package side by side, the ply
-# micromechanics and the weave, the woven models, the finite-element model; then the number
-# text and the solver material cards (side by side, each standing alone), the toolkit-free
-# controls, the material library, the forms and, beside them, the verification of the models,
-# the Qt views and the programs. A folder may include its own headers and those of the folders
-# listed for it after its "|", nothing else; every folder with sources must be listed. Run as
-# `cmake -DSOURCE_DIR=<root> -P <this>`.
+# layers, from the bottom: the numeric kernels and the two sparse packages (LU, Cholesky) side by
+# side, the ply micromechanics and the weave, the woven models, the finite-element model; then
+# the number text and the solver material cards (side by side, each standing alone), the
+# toolkit-free controls, the material library, the forms and, beside them, the verification of
+# the models, the Qt views and the programs. A folder may include its own headers and those of
+# the folders listed for it after its "|", nothing else; every folder with sources must be
+# listed. Run as `cmake -DSOURCE_DIR=<root> -P <this>`.
 #
 # Quoted includes are resolved as the build resolves them: beside the including file first, then
 # under each folder of the tree (a library header is named from library/, "numerics/Matrix.h").
@@ -19,10 +19,11 @@ set(layers
   "library/include|"
   "library/numerics|"
   "library/sparse|"
+  "library/cholesky|"
   "library/micromechanics|library/include"
   "library/weave|library/numerics,library/include"
   "library/woven|library/weave,library/micromechanics,library/numerics,library/include"
-  "library/fe|library/woven,library/weave,library/micromechanics,library/sparse,library/numerics,library/include"
+  "library/fe|library/woven,library/weave,library/micromechanics,library/cholesky,library/sparse,library/numerics,library/include"
   "numbertext|"
   "solverformats|"
   "controls|numbertext"

@@ -30,6 +30,8 @@ public:
     // share one pass over the factors, as do the border columns they need.
     std::vector<CVector> SolveAll(const std::vector<std::vector<int>>& supported,
                                   std::vector<CVector> loads);
+    // The factored interior, for the method it took and the size of its factors.
+    const CFeFactoredSystem& Interior() const { return interior_; }
 
 private:
     static CFeSparseMatrix HoldBorder(const CFeSparseMatrix& Kp, const std::vector<int>& border);

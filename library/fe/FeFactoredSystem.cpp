@@ -38,8 +38,29 @@ CVector CFeFactoredSystem::Solve(CVector load) {
         LUSubstitute(*dense_, *pivots_, load);
         return load;
     }
-    SparseSolve(sparse_, load.Data(), load.Data());
+    SolveSparseAll({load.Data()});
     return load;
+}
+
+// The sparse methods, for loads that are not all zero; a Cholesky solve that runs out of memory
+// hands the system to the sparse LU package, whose failure gives NaN.
+void CFeFactoredSystem::SolveSparseAll(const std::vector<double*>& loads) {
+    if (method_ == Method::Cholesky) {
+        if (cholesky_->SolveAll(loads)) {
+            return;
+        }
+        cholesky_.reset();
+        method_ = Method::Sparse;
+        factored_ = false;
+        FactorSparse();
+        if (!factored_) {
+            for (double* load : loads) {
+                std::fill_n(load, matrix_.Size(), std::numeric_limits<double>::quiet_NaN());
+            }
+            return;
+        }
+    }
+    SparseSolveSeveral(sparse_, static_cast<int>(loads.size()), loads.data());
 }
 
 void CFeFactoredSystem::SolveAll(std::vector<CVector>& loads) {
@@ -61,16 +82,43 @@ void CFeFactoredSystem::SolveAll(std::vector<CVector>& loads) {
         }
         return;
     }
-    SparseSolveSeveral(sparse_, static_cast<int>(nonZero.size()), nonZero.data());
+    SolveSparseAll(nonZero);
 }
 
 void CFeFactoredSystem::Factor() {
     attempted_ = true;
     if (method_ == Method::Dense) {
         FactorDense();
+    } else if (method_ == Method::Cholesky) {
+        FactorCholesky();
     } else {
         FactorSparse();
     }
+}
+
+void CFeFactoredSystem::FactorCholesky() {
+    cholesky_ = std::make_unique<CFeCholeskySystem>(matrix_);
+    factored_ = cholesky_->Factor();
+    if (!factored_) {
+        cholesky_.reset();
+        method_ = Method::Sparse;
+        FactorSparse();
+    }
+}
+
+long long CFeFactoredSystem::FactorNonZeros() const {
+    if (!factored_) {
+        return 0;
+    }
+    switch (method_) {
+        case Method::Dense:
+            return static_cast<long long>(matrix_.Size()) * matrix_.Size();
+        case Method::Cholesky:
+            return cholesky_->FactorNonZeros();
+        case Method::Sparse:
+            return sparse_->elementCount;
+    }
+    return 0;
 }
 
 void CFeFactoredSystem::FactorDense() {

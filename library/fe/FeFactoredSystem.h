@@ -3,6 +3,7 @@
 #include <memory>
 #include <vector>
 
+#include "FeCholeskySystem.h"
 #include "FeSparseMatrix.h"
 #include "numerics/IntVector.h"
 #include "numerics/Matrix.h"
@@ -11,14 +12,18 @@
 struct SparseMatrix;
 
 // One constrained unit-cell system, factored once and solved for every load case that shares
-// it. Small systems go through the dense LU kernels (the dense matrix is built only for them),
-// larger ones through the sparse LU package, which is handed the non-zero entries row by row.
-// The factorisation waits for the first load that is not all zero: an all-zero load gives the
-// zero vector without it, as CMatrix::Solve does. A system that cannot be factored (singular, or
-// memory exhausted) gives an all-NaN solution for every non-zero load; its factors are never read.
+// it, by one of three methods: the dense LU kernels (the dense matrix is built only for them),
+// the sparse LU package (handed the non-zero entries row by row; it takes any matrix), or the
+// sparse Cholesky factorisation of the system's symmetric core (CFeCholeskySystem). When the core
+// is not symmetric positive definite (a singular or indefinite system from degenerate input), or
+// the Cholesky package runs out of memory, the Cholesky method hands the system to the sparse LU
+// package; both give the same solution to rounding. The factorisation waits for the first load
+// that is not all zero: an all-zero load gives the zero vector without it, as CMatrix::Solve
+// does. A system that cannot be factored (singular, or memory exhausted) gives an all-NaN
+// solution for every non-zero load; its factors are never read.
 class CFeFactoredSystem {
 public:
-    enum class Method { Dense, Sparse };
+    enum class Method { Dense, Sparse, Cholesky };
 
     CFeFactoredSystem(const CFeSparseMatrix& matrix, Method method);
     ~CFeFactoredSystem();
@@ -30,11 +35,18 @@ public:
     void SolveAll(std::vector<CVector>& loads);
     // Whether a factorisation was attempted and failed: every solve since gave NaN.
     bool Failed() const { return attempted_ && !factored_; }
+    // The method whose factors the solves use: Sparse after a fallback from Cholesky.
+    Method UsedMethod() const { return method_; }
+    // Entries of the factors: L for Cholesky, L and U for the sparse LU, n^2 for the dense LU;
+    // 0 before a factorisation.
+    long long FactorNonZeros() const;
 
 private:
     void Factor();
     void FactorDense();
     void FactorSparse();
+    void FactorCholesky();
+    void SolveSparseAll(const std::vector<double*>& loads);
 
     const CFeSparseMatrix& matrix_;
     Method method_;
@@ -43,4 +55,5 @@ private:
     std::unique_ptr<CMatrix> dense_;
     std::unique_ptr<CIntVector> pivots_;
     SparseMatrix* sparse_ = nullptr;
+    std::unique_ptr<CFeCholeskySystem> cholesky_;
 };

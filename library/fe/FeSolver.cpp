@@ -38,10 +38,14 @@ CFeSolver::CFeSolver(const CellParams& params, double firstAngle, double secondA
 
     displacements_.assign(kCaseCount, CVector(dofCount_));
     forces_.assign(kCaseCount, CVector(dofCount_));
-    if (MethodFor(options) == CFeFactoredSystem::Method::Dense) {
+    if (dofCount_ <= options.sparseAbove) {
         SolveBySupportGroups(F1, F2);
+    } else if (options.large == FeSolveOptions::Large::Cholesky) {
+        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Cholesky);
+    } else if (options.large == FeSolveOptions::Large::Markowitz) {
+        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Sparse);
     } else {
-        SolveThroughTheBorder(F1, F2);
+        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Dense);
     }
 }
 
@@ -62,12 +66,14 @@ void CFeSolver::SolveBySupportGroups(const CVector& F1, const CVector& F2) {
             displacements_[loadCase - 1] = system.Solve(supported);
             forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
         }
+        report_.factorNonZeros = std::max(report_.factorNonZeros, system.FactorNonZeros());
     }
 }
 
 // The constrained systems of all cases differ only in which corner DOFs their supports hold:
 // every case is solved with one sparse factorisation of the DOFs that no support holds.
-void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2) {
+void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2,
+                                      CFeFactoredSystem::Method method) {
     std::vector<int> border;
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
         for (int dof : SupportedDofs(SupportType(loadCase))) {
@@ -76,7 +82,7 @@ void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2) {
             }
         }
     }
-    CFeBorderedSystem system(Kp_, border, CFeFactoredSystem::Method::Sparse);
+    CFeBorderedSystem system(Kp_, border, method);
     std::vector<std::vector<int>> supportedDofs;
     std::vector<CVector> loads;
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
@@ -85,6 +91,7 @@ void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2) {
         loads.push_back(ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2))));
     }
     displacements_ = system.SolveAll(supportedDofs, std::move(loads));
+    report_ = {system.Interior().UsedMethod(), system.Interior().FactorNonZeros()};
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
         forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
     }
@@ -96,11 +103,6 @@ std::vector<int> CFeSolver::SupportedDofs(int type) const {
         dofs.push_back(Dof(row.node, row.dof));
     }
     return dofs;
-}
-
-CFeFactoredSystem::Method CFeSolver::MethodFor(const FeSolveOptions& options) const {
-    return dofCount_ > options.sparseAbove ? CFeFactoredSystem::Method::Sparse
-                                           : CFeFactoredSystem::Method::Dense;
 }
 
 // Support types 2, 3 and 4 hold the same DOFs, as do 5 and 7: their matrices are the same.

@@ -10,16 +10,37 @@
 #include "numerics/Vector.h"
 #include "weave/CellParams.h"
 
-// Systems of more equations than this go through the sparse LU package, smaller ones through the
-// dense LU kernels. Measured per factorisation on the unit-cell systems: the dense one wins at
-// 125 equations (0.6 ms against 2.1 ms), the sparse one from 245 on (1.9 ms against 4.7 ms; at
-// 405, 5 ms against 22 ms). The sparse path factors once for all cases, the dense one once per
-// group of cases with the same supports (four groups).
-constexpr int kSparseSolveAbove = 200;
+// Systems of more equations than this go through a sparse factorisation, smaller ones through
+// the dense LU kernels. The dense LU is faster than the sparse LU package up to about 200
+// equations, but slower than the Cholesky path at every size of the catalogue's cells (all eight
+// cases of 45 equations in 0.34 ms against 0.15 ms, of 125 in 3.5 ms against 1.8 ms, of 245 in
+// 23 ms against 6 ms): by default no system is solved densely.
+constexpr int kSparseSolveAbove = 0;
 
-// How the constrained systems are solved; the default chooses by size.
+// How the constrained systems are solved. Up to sparseAbove equations densely, one LU per group
+// of cases with the same supports; above, all cases through one factorisation of the DOFs that no
+// support holds (CFeBorderedSystem): by default the sparse Cholesky factorisation of its
+// symmetric core, which falls back to the general sparse LU package when the core is not positive
+// definite; or that package alone (Markowitz); or one dense LU (Dense, a reference for the sparse
+// paths). FeSolveOptions{n} keeps the choice between the dense LU and the sparse LU package alone,
+// at n equations.
 struct FeSolveOptions {
+    enum class Large { Cholesky, Markowitz, Dense };
+
+    constexpr FeSolveOptions() = default;
+    constexpr explicit FeSolveOptions(int markowitzAbove)
+        : sparseAbove(markowitzAbove), large(Large::Markowitz) {}
+    constexpr FeSolveOptions(int above, Large method) : sparseAbove(above), large(method) {}
+
     int sparseAbove = kSparseSolveAbove;
+    Large large = Large::Cholesky;
+};
+
+// What solved the constrained systems: the method whose factors were used (Sparse when the
+// Cholesky method fell back to the sparse LU package) and the entries of those factors.
+struct FeSolveReport {
+    CFeFactoredSystem::Method method = CFeFactoredSystem::Method::Dense;
+    long long factorNonZeros = 0;
 };
 
 // The assembled free plate of one weave repeat made periodic and solved for eight load cases:
@@ -42,6 +63,7 @@ public:
     const CVector& U(int loadCase) const { return displacements_[loadCase - 1]; }
     const CVector& R(int loadCase) const { return forces_[loadCase - 1]; }
     const CFeSparseMatrix& PeriodicStiffness() const { return Kp_; }
+    const FeSolveReport& Report() const { return report_; }
 
     // x(slave) = sum of beta x(master): one periodicity constraint.
     struct Constraint {
@@ -73,10 +95,10 @@ private:
     std::vector<int> SupportedDofs(int type) const;
     // The load cases in groups whose supports are the same, each group in case order.
     std::vector<std::vector<int>> CasesBySupports() const;
-    CFeFactoredSystem::Method MethodFor(const FeSolveOptions& options) const;
     CVector CaseLoad(int loadCase, const CVector& F1, const CVector& F2) const;
     void SolveBySupportGroups(const CVector& F1, const CVector& F2);
-    void SolveThroughTheBorder(const CVector& F1, const CVector& F2);
+    void SolveThroughTheBorder(const CVector& F1, const CVector& F2,
+                               CFeFactoredSystem::Method method);
 
     CellParams params_;
     double firstAngle_;
@@ -90,4 +112,5 @@ private:
     CFeSparseMatrix Kp_;
     std::vector<CVector> displacements_;
     std::vector<CVector> forces_;
+    FeSolveReport report_;
 };

@@ -82,7 +82,10 @@ UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params,
     CVector F1(dofCount), F2(dofCount);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
     const CFeSolver solver(params, 0.0, u, meshSize, sizes, K, F1, F2, options);
+    return HomogeniseUnitCell(mesh, solver);
+}
 
+UnitCellResult HomogeniseUnitCell(const CFeMesh& mesh, const CFeSolver& solver) {
     // Unit resultants against the average strains they cause: the compliance, column by column.
     CMatrix E(6, 6), S(6, 6);
     for (int j = 1; j <= 6; ++j) {

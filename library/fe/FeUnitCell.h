@@ -25,3 +25,6 @@ struct UnitCellResult {
 
 UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params, double u,
                              FeSolveOptions options = {});
+
+// The homogenised laminate from the eight solved cases of the mesh's unit cell.
+UnitCellResult HomogeniseUnitCell(const CFeMesh& mesh, const CFeSolver& solver);

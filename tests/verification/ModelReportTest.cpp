@@ -48,11 +48,14 @@ VerificationCase SampleCase(double computed) {
 }
 
 TEST(ModelReport, NumbersShowAlikeOnEveryMachine) {
-    EXPECT_EQ(ShownDeviation(0.0), "< 1e-15");
-    EXPECT_EQ(ShownDeviation(4e-16), "< 1e-15");
+    // Rounding-level deviations, which differ between processors even in their power of ten,
+    // all read alike.
+    EXPECT_EQ(ShownDeviation(0.0), "< 1e-12");
+    EXPECT_EQ(ShownDeviation(4e-16), "< 1e-12");
+    EXPECT_EQ(ShownDeviation(3e-14), "< 1e-12");
     EXPECT_EQ(ShownDeviation(3e-13), "< 1e-12");
+    EXPECT_EQ(ShownDeviation(3e-12), "< 1e-11");
     EXPECT_EQ(ShownDeviation(1e-10), "< 1e-09");
-    EXPECT_EQ(ShownDeviation(0.9e-15), "< 1e-15");
     EXPECT_EQ(ShownDeviation(0.0025), "0.0025");
     EXPECT_EQ(ShownValue(12.254439594), "12.2544");
     EXPECT_EQ(ShownValue(std::numeric_limits<double>::quiet_NaN()), "nan");
