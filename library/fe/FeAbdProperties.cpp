@@ -44,7 +44,7 @@ CVector Rotated(const CVector& v, double angle) {
 // The unit cell in the warp's frame: the warp along x, the fill at angle u. Every pattern cell is
 // one plate element with the laminate of its crossing kind; the result is rotated to the fabric's
 // axes by the warp angle at the end.
-void CWeave::FeAbdProperties(bool isoStrain, short gaussPoints, double vf, const double* resin,
+bool CWeave::FeAbdProperties(bool isoStrain, short gaussPoints, double vf, const double* resin,
                              const double* fibre, const double* fabric, double fillAngle,
                              double warpAngle, const double* cellFactors, int reductions,
                              double* out) const {
@@ -65,6 +65,9 @@ void CWeave::FeAbdProperties(bool isoStrain, short gaussPoints, double vf, const
     }
 
     UnitCellResult solved = SolveUnitCell(pattern, params, u);
+    if (solved.outOfMemory) {
+        return false;
+    }
     const CMatrix& local = solved.abd;
     CVector thermal = Rotated(solved.thermalStrains, warpAngle);
     CVector yarnLoads = Rotated(solved.yarnLoadStrains, warpAngle);
@@ -77,4 +80,5 @@ void CWeave::FeAbdProperties(bool isoStrain, short gaussPoints, double vf, const
     CVector yarnResultants = abd * yarnLoads;
 
     WriteLaminateOutput({abd, thermalResultants, thermal, yarnResultants, params.h}, out);
+    return true;
 }

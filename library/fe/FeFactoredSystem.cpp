@@ -133,6 +133,7 @@ void CFeFactoredSystem::FactorSparse() {
     int error = kSparseOk;
     sparse_ = SparseCreate(matrix_.Size(), 0, &error);
     if (sparse_ == nullptr) {
+        outOfMemory_ = error == kSparseNoMemory;
         return;
     }
     for (int r = 1; r <= matrix_.Size(); ++r) {
@@ -142,10 +143,13 @@ void CFeFactoredSystem::FactorSparse() {
             }
             double* element = SparseElementAt(sparse_, r, e.column);
             if (element == nullptr) {
+                outOfMemory_ = true;
                 return;
             }
             *element = e.value;
         }
     }
-    factored_ = SparseFactor(sparse_) < kSparseZeroPivot;
+    const int status = SparseFactor(sparse_);
+    factored_ = status < kSparseZeroPivot;
+    outOfMemory_ = status == kSparseNoMemory;
 }

@@ -35,6 +35,8 @@ public:
     void SolveAll(std::vector<CVector>& loads);
     // Whether a factorisation was attempted and failed: every solve since gave NaN.
     bool Failed() const { return attempted_ && !factored_; }
+    // Whether it failed for want of memory rather than for a singular matrix.
+    bool OutOfMemory() const { return Failed() && outOfMemory_; }
     // The method whose factors the solves use: Sparse after a fallback from Cholesky.
     Method UsedMethod() const { return method_; }
     // Entries of the factors: L for Cholesky, L and U for the sparse LU, n^2 for the dense LU;
@@ -52,6 +54,7 @@ private:
     Method method_;
     bool attempted_ = false;
     bool factored_ = false;
+    bool outOfMemory_ = false;
     std::unique_ptr<CMatrix> dense_;
     std::unique_ptr<CIntVector> pivots_;
     SparseMatrix* sparse_ = nullptr;

@@ -67,6 +67,7 @@ void CFeSolver::SolveBySupportGroups(const CVector& F1, const CVector& F2) {
             forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
         }
         report_.factorNonZeros = std::max(report_.factorNonZeros, system.FactorNonZeros());
+        report_.outOfMemory = report_.outOfMemory || system.OutOfMemory();
     }
 }
 
@@ -91,7 +92,8 @@ void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2,
         loads.push_back(ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2))));
     }
     displacements_ = system.SolveAll(supportedDofs, std::move(loads));
-    report_ = {system.Interior().UsedMethod(), system.Interior().FactorNonZeros()};
+    report_ = {system.Interior().UsedMethod(), system.Interior().FactorNonZeros(),
+               system.Interior().OutOfMemory()};
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
         forces_[loadCase - 1] = Kp_ * displacements_[loadCase - 1];
     }

@@ -41,6 +41,8 @@ struct FeSolveOptions {
 struct FeSolveReport {
     CFeFactoredSystem::Method method = CFeFactoredSystem::Method::Dense;
     long long factorNonZeros = 0;
+    // A system could not be factored for want of memory: its cases are NaN, not the cell's.
+    bool outOfMemory = false;
 };
 
 // The assembled free plate of one weave repeat made periodic and solved for eight load cases:

@@ -82,7 +82,9 @@ UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params,
     CVector F1(dofCount), F2(dofCount);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
     const CFeSolver solver(params, 0.0, u, meshSize, sizes, K, F1, F2, options);
-    return HomogeniseUnitCell(mesh, solver);
+    UnitCellResult result = HomogeniseUnitCell(mesh, solver);
+    result.outOfMemory = solver.Report().outOfMemory;
+    return result;
 }
 
 UnitCellResult HomogeniseUnitCell(const CFeMesh& mesh, const CFeSolver& solver) {

@@ -21,6 +21,8 @@ struct UnitCellResult {
     CMatrix abd;
     CVector thermalStrains;
     CVector yarnLoadStrains;
+    // The solver ran out of memory: the results are NaN, and no property of the cell.
+    bool outOfMemory = false;
 };
 
 UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params, double u,

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstdlib>
 
 #include "weftcore.h"
@@ -10,6 +11,9 @@
 namespace {
 
 constexpr int kMaxGaussPoints = 11;
+// Values written by model 0, and by models 1 and 2.
+constexpr int k3DResults = 19;
+constexpr int kLaminateResults = 41;
 
 bool HasCrossingKind(const CWeave& weave) {
     if (weave.Pattern() == nullptr || weave.Cols() <= 0 || weave.Rows() <= 0) {
@@ -72,19 +76,30 @@ bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussP
     if (!UsableInputs(model, *weave, gaussPoints, resin, fibre, fabric, cellFactors, out)) {
         return false;
     }
-    switch (model) {
-        case 0:
-            Average3D(*weave, isoStrain, gaussPoints, vf, resin, fibre, fabric, fillAngle,
-                      warpAngle, out);
-            break;
-        case 1:
-            AverageABD(*weave, isoStrain, gaussPoints, vf, resin, fibre, fabric, fillAngle,
-                       warpAngle, cellFactors, out);
-            break;
-        default:
-            weave->FeAbdProperties(isoStrain, gaussPoints, vf, resin, fibre, fabric, fillAngle,
-                                   warpAngle, cellFactors, reductions, out);
-            break;
+    // The models write into a buffer of their own, copied out only when they finish: a model
+    // that runs out of memory part-way leaves out untouched, and no exception leaves the library.
+    double results[kLaminateResults];
+    try {
+        switch (model) {
+            case 0:
+                Average3D(*weave, isoStrain, gaussPoints, vf, resin, fibre, fabric, fillAngle,
+                          warpAngle, results);
+                break;
+            case 1:
+                AverageABD(*weave, isoStrain, gaussPoints, vf, resin, fibre, fabric, fillAngle,
+                           warpAngle, cellFactors, results);
+                break;
+            default:
+                if (!weave->FeAbdProperties(isoStrain, gaussPoints, vf, resin, fibre, fabric,
+                                            fillAngle, warpAngle, cellFactors, reductions,
+                                            results)) {
+                    return false;
+                }
+                break;
+        }
+    } catch (...) {
+        return false;
     }
+    std::copy_n(results, model == 0 ? k3DResults : kLaminateResults, out);
     return true;
 }

@@ -23,13 +23,13 @@
 // 15 Chamis, 13 Schneider, 14 Shapery, 16 ChamberLain hexagonal, 17 ChamberLain square.
 //
 // out[9] = E1, E2 (= E3), G12 (= G13), G23, nu12 (= nu13), nu23, nu21, alpha1*1e6, alpha2*1e6.
-// An unknown model code returns without writing out.
+// An unknown model code, or a null array, returns without writing out.
 WEFTCORE_API void UDMixel(double vf, const double* resin, const double* fibre, short mechModel,
                           short thermModel, double* out);
 
 // Random mat of the same fibre, resin and models as UDMixel, in-plane isotropic.
 // out[9] = Ex (= Ey), Ez, Gxy, Gyz (= Gzx), nu_xy, nu_zx, nu_xz, alpha_x*1e6, alpha_z*1e6.
-// An unknown model code returns without writing out.
+// An unknown model code, or a null array, returns without writing out.
 WEFTCORE_API void RNDProperties(double vf, const double* resin, const double* fibre,
                                 short mechModel, short thermModel, double* out);
 
@@ -40,7 +40,9 @@ WEFTCORE_API void RNDProperties(double vf, const double* resin, const double* fi
 class WEFTCORE_API CWeave {
 public:
     CWeave();
-    // Copies cols * rows codes from cells, which must hold that many.
+    // Copies cols * rows codes from cells, which must hold that many. Sizes that are not positive
+    // or whose product does not fit in an int, a null `cells`, or memory that cannot be had give
+    // the empty weave (0 x 0) instead.
     CWeave(int cols, int rows, const short* cells);
     CWeave(const CWeave& other);
     CWeave& operator=(const CWeave&) = delete;
@@ -57,8 +59,9 @@ public:
     const short* Pattern() const { return pattern_; }
 
     // The finite-element model of one repeat behind WFProperties model 2 (same arguments, out[41]).
-    // Internal to the library: not exported.
-    WEFTCORE_HIDDEN void FeAbdProperties(bool isoStrain, short gaussPoints, double vf,
+    // False, out untouched, when the solver ran out of memory. Internal to the library: not
+    // exported.
+    WEFTCORE_HIDDEN bool FeAbdProperties(bool isoStrain, short gaussPoints, double vf,
                                          const double* resin, const double* fibre,
                                          const double* fabric, double fillAngle, double warpAngle,
                                          const double* cellFactors, int reductions,
@@ -92,7 +95,8 @@ private:
 // the coarsening level of model 2. The thickness is fabric[6] / (vf * fibre[7]) / |sin(angle
 // between the yarns)|.
 //
-// Returns false with out untouched for a null weave or equal yarn angles. Returns true with out
+// Returns false with out untouched for a null weave or equal yarn angles, and when memory runs out
+// (no exception leaves the library). Returns true with out
 // untouched for a model number other than 0, 1, 2. For models 0..2 also returns false with out
 // untouched when: resin, fibre, fabric or out is null (or cellFactors, for models 1 and 2);
 // gaussPoints is outside 1..11; no pattern code has magnitude 1..4 (an empty weave included);

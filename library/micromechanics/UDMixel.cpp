@@ -4,6 +4,9 @@
 
 void UDMixel(double vf, const double* resin, const double* fibre, short mechModel, short thermModel,
              double* out) {
+    if (resin == nullptr || fibre == nullptr || out == nullptr) {
+        return;
+    }
     CUDPly ply(resin, fibre, vf);
     if (!RunElasticModel(ply, mechModel) || !RunThermalModel(ply, thermModel)) {
         return;

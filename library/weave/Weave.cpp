@@ -1,30 +1,41 @@
 #include <algorithm>
+#include <limits>
+#include <new>
 
 #include "weftcore.h"
 
 namespace {
 
+// Cells of a cols x rows grid: 0 when a dimension is not positive or the count does not fit in
+// an int, which makes an empty weave.
 int CellCount(int cols, int rows) {
-    return cols > 0 && rows > 0 ? cols * rows : 0;
+    if (cols <= 0 || rows <= 0 || cols > std::numeric_limits<int>::max() / rows) {
+        return 0;
+    }
+    return cols * rows;
 }
 
 }  // namespace
 
 CWeave::CWeave() : pattern_(nullptr), cols_(0), rows_(0) {}
 
-CWeave::CWeave(int cols, int rows, const short* cells)
-    : pattern_(new short[CellCount(cols, rows)]), cols_(cols), rows_(rows) {
-    std::copy(cells, cells + CellCount(cols, rows), pattern_);
+// Sizes that cannot be stored, and memory that cannot be had, leave the weave empty: a
+// constructor of the exported class throws nothing.
+CWeave::CWeave(int cols, int rows, const short* cells) : pattern_(nullptr), cols_(0), rows_(0) {
+    const int count = cells == nullptr ? 0 : CellCount(cols, rows);
+    if (count == 0) {
+        return;
+    }
+    pattern_ = new (std::nothrow) short[count];
+    if (pattern_ == nullptr) {
+        return;
+    }
+    std::copy(cells, cells + count, pattern_);
+    cols_ = cols;
+    rows_ = rows;
 }
 
-CWeave::CWeave(const CWeave& other)
-    : pattern_(other.pattern_ ? new short[CellCount(other.cols_, other.rows_)] : nullptr),
-      cols_(other.cols_),
-      rows_(other.rows_) {
-    if (other.pattern_) {
-        std::copy(other.pattern_, other.pattern_ + CellCount(cols_, rows_), pattern_);
-    }
-}
+CWeave::CWeave(const CWeave& other) : CWeave(other.cols_, other.rows_, other.pattern_) {}
 
 CWeave::~CWeave() {
     delete[] pattern_;

@@ -4,6 +4,8 @@
 #include <vector>
 
 #include "Tolerance.h"
+#include "cholesky/SparseCholesky.h"
+#include "sparse/SparseMatrix.h"
 #include "woven/WovenFixtures.h"
 
 namespace {
@@ -72,4 +74,28 @@ TEST(FeAbdProperties, RefusesCodesWithoutACrossingKind) {
     EXPECT_TRUE(result.Untouched());
     // The averaging models still take them, diluted.
     EXPECT_TRUE(fabric.Run(1, std::vector<short>{1, -2, 0, 3}, 2).ok);
+}
+
+// Both sparse packages out of memory: the model refuses the cell (false, out untouched) instead of
+// returning not-a-number as if it were the cell's laminate.
+TEST(FeAbdProperties, RunningOutOfMemoryIsARefusalNotAResult) {
+    FabricCase fabric;
+    CWeave plain(4, 4, kPlainCells.data());
+    FabricCase::Result fe;
+    fe.out.fill(kUnwritten);
+    CholeskyFailNthAllocation(1);
+    SparseFailNthAllocation(1);
+    fe.ok = WFProperties(2, false, &plain, fabric.gaussPoints, fabric.vf, fabric.resin.data(),
+                         fabric.fibre.data(), fabric.fabric.data(), fabric.fillAngle,
+                         fabric.warpAngle, fabric.loads.data(), 0, fe.out.data());
+    CholeskyFailNthAllocation(0);
+    SparseFailNthAllocation(0);
+    EXPECT_FALSE(fe.ok);
+    EXPECT_TRUE(fe.Untouched());
+
+    fe.ok = WFProperties(2, false, &plain, fabric.gaussPoints, fabric.vf, fabric.resin.data(),
+                         fabric.fibre.data(), fabric.fabric.data(), fabric.fillAngle,
+                         fabric.warpAngle, fabric.loads.data(), 0, fe.out.data());
+    EXPECT_TRUE(fe.ok);
+    EXPECT_TRUE(fe.AllFinite(41));
 }

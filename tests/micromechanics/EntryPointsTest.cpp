@@ -69,6 +69,17 @@ TEST(EntryPoints, UnknownModelCodesLeaveTheOutputUntouched) {
     }
 }
 
+// A missing array is refused as an unknown model is: nothing read, nothing written, no crash.
+TEST(EntryPoints, NullArraysLeaveTheOutputUntouched) {
+    for (EntryPoint entry : {&UDMixel, &RNDProperties}) {
+        Sentinel out;
+        entry(0.6, nullptr, kHerculesAS4.data(), 2, 12, out.values);
+        entry(0.6, kHexcel8552.data(), nullptr, 2, 12, out.values);
+        EXPECT_TRUE(out.Untouched());
+        entry(0.6, kHexcel8552.data(), kHerculesAS4.data(), 2, 12, nullptr);
+    }
+}
+
 // The library validates nothing: degenerate inputs may give any number, infinities or NaN, but
 // every model must run to the end without trapping and write all nine results.
 TEST(EntryPoints, DegenerateInputsRunEveryModelToTheEnd) {

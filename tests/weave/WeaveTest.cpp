@@ -53,3 +53,20 @@ TEST(Weave, CopyOwnsItsPattern) {
     EXPECT_EQ(copy.Cell(0, 0), 1);
     EXPECT_EQ(copy.Cell(1, 1), -4);
 }
+
+// Sizes that cannot be stored make the empty weave, which the models refuse, instead of undefined
+// arithmetic or an exception out of the library.
+TEST(Weave, SizesThatCannotBeStoredMakeTheEmptyWeave) {
+    const short cells[4] = {1, 2, 3, 4};
+    for (auto [cols, rows] : {std::pair{46341, 46341}, {2147483647, 2}, {-2, 2}, {2, 0}}) {
+        CWeave weave(cols, rows, cells);
+        EXPECT_EQ(weave.Cols(), 0) << cols << " x " << rows;
+        EXPECT_EQ(weave.Rows(), 0);
+        EXPECT_EQ(weave.Pattern(), nullptr);
+        EXPECT_EQ(weave.MaxReduction(), 0);
+    }
+    const CWeave noCells(2, 2, nullptr);
+    EXPECT_EQ(noCells.Cols(), 0);
+    const CWeave copy(noCells);
+    EXPECT_EQ(copy.Rows(), 0);
+}
