@@ -41,6 +41,7 @@ CMainDialog::CMainDialog(IWindowSystem& windowSystem, std::string userFileName)
       resultsRandomDialog_(windowSystem),
       results3DDialog_(windowSystem),
       resultsABDDialog_(windowSystem),
+      chartForm_(windowSystem),
       caseButtons_({"Fabric\nModel", "Random Mat\n      Model", "  UD\nModel"}, true),
       resinList_(DisplayLess),
       fibreList_(DisplayLess),
@@ -53,6 +54,7 @@ CMainDialog::CMainDialog(IWindowSystem& windowSystem, std::string userFileName)
 const std::vector<MenuItem>& CMainDialog::Menu() {
     static const std::vector<MenuItem> menu = {
         {"&Action", "&Calculate", "", &CMainDialog::Calculate},
+        {"&Action", "C&hart...", "", &CMainDialog::OpenChart},
         {"&Action", "&Exit", "", &CMainDialog::Exit},
         {"&Options", "&Configuration", "Ctrl+C", &CMainDialog::OpenConfiguration},
         {"&Options", "&Display", "", &CMainDialog::OpenDisplayOptions},

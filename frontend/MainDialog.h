@@ -7,6 +7,7 @@
 
 #include "AboutDialog.h"
 #include "Catalogue.h"
+#include "ChartForm.h"
 #include "ConfigurationDialog.h"
 #include "Control.h"
 #include "DisplayOptionsDialog.h"
@@ -110,6 +111,8 @@ public:
     void OpenModelReference();
     void OpenAbout();
     void Calculate();
+    // The property chart of the case, materials and inputs, after the checks of Calculate.
+    void OpenChart();
     void Exit();
 
     // State.
@@ -167,6 +170,7 @@ public:
     CLabel formatGroup{"RESULTS FORMAT"};
     CLabel methodGroup{"CALCULATION METHOD"};
     CButton calculateButton{"Calculate", true};
+    CButton chartButton{"Chart..."};
     CButton exitButton{"Exit"};
 
 protected:
@@ -179,8 +183,12 @@ private:
     void FillLists();
     void ApplyCaseLayout();
     void ApplyMethodRule();
+    // Reads the fields and checks the inputs as a calculation does, saying what is refused.
+    bool CheckInputs();
     // Steps 4 to 7 of a calculation, once the inputs have passed their checks.
     void RunCalculation();
+    // The chart's view of the form: the case, the selected materials and models, the inputs.
+    ChartCase MakeChartCase(const double* resin, const double* fibre) const;
     // The fabric calculation the form's state asks for, on the selected materials.
     FabricRequest MakeFabricRequest(const double* resin, const double* fibre) const;
     void PresentPlyResults(const double* out);
@@ -220,6 +228,7 @@ private:
     CResultsRandomDialog resultsRandomDialog_;
     CResults3DDialog results3DDialog_;
     CResultsABDDialog resultsABDDialog_;
+    CChartForm chartForm_;
 
     CRadioGroup caseButtons_;
     CDropDownList<const double*> resinList_;

@@ -2,6 +2,7 @@
 // form.
 #include "ExportMaterials.h"
 #include "MainDialog.h"
+#include "PackingLimits.h"
 
 namespace {
 
@@ -15,32 +16,40 @@ void CMainDialog::Refuse(const std::string& text) {
 }
 
 void CMainDialog::Calculate() {
+    if (CheckInputs()) {
+        RunCalculation();
+    }
+}
+
+bool CMainDialog::CheckInputs() {
     if (!UpdateData(true)) {
-        return;
+        return false;
     }
     if (!FibreVolumeValid(fibreVolumePercent_)) {
         Refuse(kInvalidVolumeFractionMessage);
-        return;
+        return false;
     }
     if (case_ == kFabricCase &&
         !FabricDataValid({warpCount_, fillCount_, arealDensity_, warpAngleDeg_, fillAngleDeg_})) {
         Refuse(kInvalidFabricDataMessage);
-        return;
+        return false;
     }
-    RunCalculation();
+    const double* const* resin = resinList_.SelectedReference();
+    const double* const* fibre = fibreList_.SelectedReference();
+    if (resin == nullptr || *resin == nullptr) {
+        Refuse("Please select a resin from the list.");
+        return false;
+    }
+    if (fibre == nullptr || *fibre == nullptr) {
+        Refuse("Please select a fibre from the list.");
+        return false;
+    }
+    return true;
 }
 
 void CMainDialog::RunCalculation() {
     const double* const* resin = resinList_.SelectedReference();
     const double* const* fibre = fibreList_.SelectedReference();
-    if (resin == nullptr || *resin == nullptr) {
-        Refuse("Please select a resin from the list.");
-        return;
-    }
-    if (fibre == nullptr || *fibre == nullptr) {
-        Refuse("Please select a fibre from the list.");
-        return;
-    }
     const short* elastic = elasticModelList_.SelectedReference();
     const short* thermal = thermalModelList_.SelectedReference();
     const double vf = fibreVolumePercent_ * 0.01;
@@ -129,11 +138,14 @@ void CMainDialog::PresentPlyResults(const double* out) {
                                    *resinList_.SelectedReference(),
                                    *fibreList_.SelectedReference(),
                                    in.fibreVolumePercent};
+    const std::string note = PackingNote(in.fibreVolumePercent);
     if (case_ == kUDCase) {
+        resultsUDDialog_.SetNote(note);
         resultsUDDialog_.SetExport(PlyExportDocument(exported, out, kExportingProgram));
         ShowResults(resultsUDDialog_, UDResults::FromLibrary(out), ReportKind::UDPly,
                     [&](const UDResults& shown) { return UDPlyReport(ply, shown); });
     } else {
+        resultsRandomDialog_.SetNote(note);
         resultsRandomDialog_.SetExport(PlyExportDocument(exported, out, kExportingProgram));
         ShowResults(resultsRandomDialog_, RandomMatResults::FromLibrary(out), ReportKind::RandomMat,
                     [&](const RandomMatResults& shown) { return RandomMatReport(ply, shown); });

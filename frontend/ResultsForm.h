@@ -39,6 +39,14 @@ public:
     const CResultExport& Export() const { return export_; }
     void PressExport() { export_.Run(WindowSystem()); }
 
+    // A remark shown under the values, hidden when empty: for a UD ply or random mat denser than
+    // round fibres pack, the packing limit (PackingLimits.h).
+    void SetNote(std::string text) {
+        note_.Show(!text.empty());
+        note_.SetText(std::move(text));
+    }
+    const CLabel& Note() const { return note_; }
+
     const CButton outputButton;
     const CButton returnButton{"Return"};
     const CButton exportButton{"Export..."};
@@ -49,6 +57,7 @@ protected:
         for (CNumberField& field : fields_) {
             field.SetReadOnly(true);
         }
+        note_.Show(false);
     }
 
     void DoFieldExchange(CFieldExchange& exchange) override {
@@ -61,6 +70,7 @@ private:
     Record results_{};
     std::array<CNumberField, kFieldCount> fields_;
     CResultExport export_;
+    CLabel note_;
 };
 
 // The label and unit of one row of a result table.

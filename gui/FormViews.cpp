@@ -1,5 +1,7 @@
 #include "FormViews.h"
 
+#include "ChartForm.h"
+#include "ChartViews.h"
 #include "CreationViews.h"
 #include "MainDialogView.h"
 #include "ResultViews.h"
@@ -27,6 +29,9 @@ std::unique_ptr<CFormView> ViewOf(CForm& form, QWidget* parent) {
 
 // A form without a view of its own still runs, as an empty window that Escape closes.
 std::unique_ptr<CFormView> MakeFormView(CForm& form, QWidget* parent) {
+    if (auto* chart = dynamic_cast<CChartForm*>(&form)) {
+        return MakeChartView(*chart, parent);
+    }
     std::unique_ptr<CFormView> view =
         ViewOf<CMainDialog, CMainDialogView,                              //
                CResultsUDDialog, CResultTableView<UDResults>,             //

@@ -67,6 +67,7 @@ CMainDialogView::CMainDialogView(CMainDialog& form, QWidget* parent)
     layout->addStretch(1);
     layout->addLayout(
         MakeButtonRow({MakeButton(form_.calculateButton, [this] { form_.Calculate(); }),
+                       MakeButton(form_.chartButton, [this] { form_.OpenChart(); }),
                        MakeButton(form_.exitButton, [this] { form_.Exit(); })}));
 
     for (QLineEdit* edit : findChildren<QLineEdit*>()) {

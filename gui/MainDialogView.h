@@ -8,8 +8,8 @@ class QMenuBar;
 
 // The "Plycalc" main form: the menu bar, then the groups top to bottom (case, materials, the
 // weave group or the micromechanical group in one shared place, the inputs, results format and
-// calculation method), then "Calculate" (the default button) and "Exit". Which controls show
-// follows the form's case layout.
+// calculation method), then "Calculate" (the default button), "Chart..." and "Exit". Which controls
+// show follows the form's case layout.
 class CMainDialogView : public CFormView {
 public:
     CMainDialogView(CMainDialog& form, QWidget* parent);

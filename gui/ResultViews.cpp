@@ -47,6 +47,10 @@ CResultTableView<Record>::CResultTableView(CResultTableForm<Record>& form, QWidg
         grid->addWidget(value, row, 2);
     }
     layout->addLayout(grid);
+    QLabel* note = MakeLabel(form.Note());
+    note->setObjectName("note");
+    note->setWordWrap(true);
+    layout->addWidget(note);
     layout->addLayout(
         MakeButtonRow({MakeButton(form.exportButton, [&form] { form.PressExport(); }),
                        MakeButton(form.outputButton, [&form] { form.PressOutput(); }),

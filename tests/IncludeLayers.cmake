@@ -10,7 +10,8 @@
 # Quoted includes are resolved as the build resolves them: beside the including file first, then
 # under each folder of the tree (a library header is named from library/, "numerics/Matrix.h").
 # Angle-bracket includes are checked too: only the library's own C++ standard headers in the
-# library, Qt only in the views and the desktop programs, CLI11 only in the command-line tool and
+# library, Qt only in the views, the desktop programs and the chart program behind `corvel-cli
+# plot` (which also reads the command-line tool's parts), CLI11 only in the command-line tool and
 # nlohmann-json only there and in the verification (which reads the published laminae).
 
 cmake_minimum_required(VERSION 3.24)
@@ -32,6 +33,7 @@ set(layers
   "verification|materials,controls,numbertext,library/numerics,library/include"
   "gui|frontend,solverformats,materials,controls,numbertext,library/include"
   "app/cli|verification,frontend,solverformats,materials,controls,numbertext,library/include"
+  "app/plot|app/cli,gui,frontend,solverformats,materials,controls,numbertext,library/include"
   "app|gui,frontend,solverformats,materials,controls,numbertext,library/include")
 
 # Top-level folders that hold no product code: tests, benchmarks, documents, scripts, build
@@ -122,7 +124,7 @@ foreach(source IN LISTS sources)
       set(include "${CMAKE_MATCH_1}")
       if(layer MATCHES "^library/" AND NOT include MATCHES "^[a-z_]+$")
         list(APPEND violations "${source}: <${include}> is not a C++ standard header")
-      elseif(include MATCHES "^Q" AND NOT (layer STREQUAL "gui" OR layer STREQUAL "app"))
+      elseif(include MATCHES "^Q" AND NOT layer MATCHES "^(gui|app|app/plot)$")
         list(APPEND violations "${source}: Qt header <${include}> outside the views")
       elseif(include MATCHES "^CLI/" AND NOT layer STREQUAL "app/cli")
         list(APPEND violations "${source}: <${include}> outside the command-line tool")

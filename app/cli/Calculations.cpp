@@ -3,59 +3,18 @@
 #include "CliFailure.h"
 #include "FabricCalculation.h"
 #include "NumberFormat.h"
-#include "Results3DDialog.h"
-#include "ResultsRandomDialog.h"
-#include "ResultsUDDialog.h"
-#include "weftcore.h"
+#include "PlyCalculation.h"
+#include "ShownProperties.h"
 
 namespace {
 
-std::string Trimmed(const std::string& text) {
-    const std::size_t begin = text.find_first_not_of(' ');
-    const std::size_t end = text.find_last_not_of(' ');
-    return begin == std::string::npos ? std::string() : text.substr(begin, end - begin + 1);
-}
-
-// "[GPa]  " -> "GPa", "[]  " -> "".
-std::string BareUnit(const std::string& unit) {
-    std::string text = Trimmed(unit);
-    if (text.size() >= 2 && text.front() == '[' && text.back() == ']') {
-        text = text.substr(1, text.size() - 2);
-    }
-    return text;
-}
-
-template <typename Rows, typename Record>
-std::vector<ShownValue> ShownFromTable(const Rows& rows, const Record& record) {
+// The record's values named as the result form names them.
+template <typename Record>
+std::vector<ShownValue> ShownFrom(const std::vector<ShownProperty>& properties,
+                                  const Record& record) {
     std::vector<ShownValue> shown;
-    for (std::size_t i = 0; i < rows.size(); ++i) {
-        shown.push_back({Trimmed(rows[i].label), BareUnit(rows[i].unit), record.values[i]});
-    }
-    return shown;
-}
-
-// The laminate form is laid out as a matrix rather than a table; its rows here are named after
-// the entries, with the units of the form's groups.
-std::vector<ShownValue> ShownLaminate(const FabricABDResults& record) {
-    // clang-format off
-    static const std::array<std::pair<const char*, const char*>, FabricABDResults::kFieldCount>
-        kRows = {{
-            {"A11", "MN/m"}, {"A12", "MN/m"}, {"A16", "MN/m"},
-            {"A22", "MN/m"}, {"A26", "MN/m"}, {"A66", "MN/m"},
-            {"B11", "kN"}, {"B12", "kN"}, {"B16", "kN"},
-            {"B22", "kN"}, {"B26", "kN"}, {"B66", "kN"},
-            {"D11", "N m"}, {"D12", "N m"}, {"D16", "N m"},
-            {"D22", "N m"}, {"D26", "N m"}, {"D66", "N m"},
-            {"NT x", "N/(m K)"}, {"NT y", "N/(m K)"}, {"NT xy", "N/(m K)"},
-            {"MT x", "N/K"}, {"MT y", "N/K"}, {"MT xy", "N/K"},
-            {"ε x", "%/K"}, {"ε y", "%/K"}, {"ε xy", "%/K"},
-            {"κ x", "1/(m K)"}, {"κ y", "1/(m K)"}, {"κ xy", "1/(m K)"},
-            {"A16/A11", ""}, {"A26/A22", ""}, {"D16/D11", ""}, {"D26/D22", ""},
-        }};
-    // clang-format on
-    std::vector<ShownValue> shown;
-    for (std::size_t i = 0; i < kRows.size(); ++i) {
-        shown.push_back({kRows[i].first, kRows[i].second, record.values[i]});
+    for (std::size_t i = 0; i < properties.size(); ++i) {
+        shown.push_back({properties[i].label, properties[i].unit, record.values[i]});
     }
     return shown;
 }
@@ -74,14 +33,8 @@ nlohmann::ordered_json ModelJson(const ModelEntry& model) {
 Calculation CalculatePly(const PlyInputs& in, CalculationParts parts) {
     const bool udPly = in.kind == PlyKind::UDPly;
     double out[kPlyResultSize] = {};
-    const double vf = in.fibreVolumePercent * 0.01;
-    if (udPly) {
-        UDMixel(vf, in.resin->Array(), in.fibre->Array(), in.elastic->code, in.thermal->code, out);
-    } else {
-        RNDProperties(vf, in.resin->Array(), in.fibre->Array(), in.elastic->code, in.thermal->code,
-                      out);
-    }
-    if (!ResultsFinite(out, kPlyResultSize)) {
+    if (!CalculatePlyOutput(!udPly, in.fibreVolumePercent, in.resin->Array(), in.fibre->Array(),
+                            in.elastic->code, in.thermal->code, out)) {
         Reject(kInvalidFabricDataMessage);
     }
 
@@ -109,13 +62,13 @@ Calculation CalculatePly(const PlyInputs& in, CalculationParts parts) {
                                        in.thermal->name, in.fibreVolumePercent};
     if (udPly) {
         const UDResults record = UDResults::FromLibrary(out);
-        result.shown = ShownFromTable(CResultsUDDialog::RowTexts(), record);
+        result.shown = ShownFrom(UDPlyProperties(), record);
         if (parts.report) {
             result.report = UDPlyReport(reportInputs, AsDisplayed(record));
         }
     } else {
         const RandomMatResults record = RandomMatResults::FromLibrary(out);
-        result.shown = ShownFromTable(CResultsRandomDialog::RowTexts(), record);
+        result.shown = ShownFrom(RandomMatProperties(), record);
         if (parts.report) {
             result.report = RandomMatReport(reportInputs, AsDisplayed(record));
         }
@@ -178,13 +131,13 @@ Calculation CalculateFabric(const FabricRequest& in, const DisplayOptions& minim
     if (abd) {
         const FabricABDResults record =
             FabricABDResults::FromLibrary(out, minimums.abdMinimum, minimums.thermalMinimum);
-        result.shown = ShownLaminate(record);
+        result.shown = ShownFrom(FabricLaminateProperties(), record);
         if (parts.report) {
             result.report = FabricABDReport(reportInputs, AsDisplayed(record));
         }
     } else {
         const Fabric3DResults record = Fabric3DResults::FromLibrary(out);
-        result.shown = ShownFromTable(CResults3DDialog::RowTexts(), record);
+        result.shown = ShownFrom(Fabric3DProperties(), record);
         if (parts.report) {
             result.report = Fabric3DReport(reportInputs, AsDisplayed(record));
         }

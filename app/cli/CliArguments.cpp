@@ -53,16 +53,20 @@ void AddMaterialOptions(CLI::App& command, std::string& resin, std::string& fibr
         ->required();
 }
 
-void AddPlyOptions(CLI::App& command, PlyCommand& ply, FormatFlags& flags) {
+void AddPlyInputs(CLI::App& command, PlyCommand& ply) {
     AddMaterialOptions(command, ply.resin, ply.fibre, ply.vf);
     command.add_option("--elastic", ply.elastic,
                        "Elastic model name or code (1..6), or all; default: the first listed");
     command.add_option("--thermal", ply.thermal,
                        "Thermal model name or code (11..17), or all; default: the first listed");
+}
+
+void AddPlyOptions(CLI::App& command, PlyCommand& ply, FormatFlags& flags) {
+    AddPlyInputs(command, ply);
     AddOutputOptions(command, ply.output, flags);
 }
 
-void AddFabricOptions(CLI::App& command, FabricCommand& fabric, FormatFlags& flags) {
+void AddFabricInputs(CLI::App& command, FabricCommand& fabric) {
     AddMaterialOptions(command, fabric.resin, fabric.fibre, fabric.vf);
     command.add_option("--weave", fabric.weave, "Weave name")->required();
     command.add_option("--warp-count", fabric.warpCount, "Warp count [1/m]")->required();
@@ -111,7 +115,29 @@ void AddFabricOptions(CLI::App& command, FabricCommand& fabric, FormatFlags& fla
         .add_option("--thermal-min", fabric.thermalMinimum,
                     "Minimum displayed thermal entry (per kelvin)")
         ->default_str(FormatGeneral(defaults.thermalMinimum, kFieldDigits));
+}
+
+void AddFabricOptions(CLI::App& command, FabricCommand& fabric, FormatFlags& flags) {
+    AddFabricInputs(command, fabric);
     AddOutputOptions(command, fabric.output, flags);
+}
+
+// The options every case of `plot` adds to its calculating command's inputs; --vf becomes the
+// range, with a default.
+void AddPlotOptions(CLI::App& command, PlotCommand& plot, std::string& vf) {
+    vf = kDefaultPlotRange;
+    command.get_option("--vf")
+        ->required(false)
+        ->description("Fibre volume fractions [%] of the chart: start:stop:step (inclusive)")
+        ->default_str(kDefaultPlotRange);
+    command
+        .add_option("--property", plot.property,
+                    "The property as its result form names it (\"Ey = Ez\", or Ey; \"nu xy\" "
+                    "for ν xy, alpha for α)")
+        ->required();
+    command.add_option("--output", plot.outputPath, "FILE.svg, FILE.png or FILE.csv")->required();
+    command.add_option("--current", plot.current,
+                       "A fibre volume fraction [%] drawn as a vertical line");
 }
 
 OutputFormat FormatOf(const FormatFlags& flags) {
@@ -182,6 +208,25 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
         ->add_flag("--markdown", validateMarkdown, "Print Markdown, as docs/validation.md holds it")
         ->excludes(validateJsonFlag);
 
+    PlotCommand plot;
+    CLI::App* plotCommand = app.add_subcommand(
+        "plot",
+        "One property against the fibre volume fraction for every model of a UD ply, random mat "
+        "or woven fabric, drawn to a PNG or SVG file (or its CSV table)");
+    plotCommand->require_subcommand(1);
+    CLI::App* plotUd =
+        plotCommand->add_subcommand("ud", "Every elastic or thermal model of a UD ply");
+    AddPlyInputs(*plotUd, plot.ply);
+    AddPlotOptions(*plotUd, plot, plot.ply.vf);
+    CLI::App* plotMat =
+        plotCommand->add_subcommand("mat", "Every elastic or thermal model of a random mat");
+    AddPlyInputs(*plotMat, plot.ply);
+    AddPlotOptions(*plotMat, plot, plot.ply.vf);
+    CLI::App* plotFabric = plotCommand->add_subcommand(
+        "fabric", "A woven fabric's iso-stress and iso-strain bounds (and finite elements)");
+    AddFabricInputs(*plotFabric, plot.fabric);
+    AddPlotOptions(*plotFabric, plot, plot.fabric.vf);
+
     ParsedCommandLine parsed;
     // An unknown first word is most likely a mistyped command: name it and the close ones.
     if (argc > 1 && argv[1][0] != '-') {
@@ -217,6 +262,10 @@ ParsedCommandLine ParseCommandLine(int argc, const char* const* argv, std::ostre
     } else if (matCommand->parsed()) {
         mat.output.format = FormatOf(matFormat);
         parsed.command = mat;
+    } else if (plotCommand->parsed()) {
+        plot.fabricCase = plotFabric->parsed();
+        plot.ply.randomMat = plotMat->parsed();
+        parsed.command = plot;
     } else if (validateCommand->parsed()) {
         validate.format = validateJson       ? ValidateCommand::Format::Json
                           : validateMarkdown ? ValidateCommand::Format::Markdown

@@ -69,8 +69,23 @@ struct ValidateCommand {
     Format format = Format::Text;
 };
 
-using CliCommand =
-    std::variant<ListCommand, WeaveCommand, PlyCommand, FabricCommand, ValidateCommand>;
+// `plot ud|mat|fabric`: one displayed property against the fibre volume fraction for every model
+// of the case, drawn to a PNG image, an SVG drawing or a CSV table. The case's options are those
+// of its calculating command (without the output options), --vf being the range, 5:75:1 unless
+// given.
+struct PlotCommand {
+    bool fabricCase = false;
+    PlyCommand ply;  // ud (ply.randomMat false) and mat
+    FabricCommand fabric;
+    std::string property;
+    std::string current;  // the volume fraction [%] drawn as a vertical line; "" for none
+    std::string outputPath;
+};
+
+inline constexpr const char* kDefaultPlotRange = "5:75:1";
+
+using CliCommand = std::variant<ListCommand, WeaveCommand, PlyCommand, FabricCommand,
+                                ValidateCommand, PlotCommand>;
 
 // Either the command to run or the status to exit with at once: 0 after printing help, 2 after
 // a usage error (the message already printed to `err`).

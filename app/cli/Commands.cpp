@@ -1,70 +1,22 @@
 #include "Commands.h"
 
-#include <cctype>
-#include <cmath>
+#include <algorithm>
 #include <iomanip>
 #include <memory>
 
 #include "CliArguments.h"
 #include "CliExport.h"
 #include "CliFailure.h"
+#include "CommandInputs.h"
 #include "Delivery.h"
 #include "NumberFormat.h"
 #include "OutputFormats.h"
+#include "PackingLimits.h"
+#include "PlotLauncher.h"
 #include "Sweep.h"
 #include "ValidateCommand.h"
 
 namespace {
-
-// The calculator's user file, read from the working directory.
-constexpr const char* kUserFileName = "userData.dat";
-
-// The calculator's lists with the user's materials. A user file that cannot be read loads
-// nothing, as at the calculator's start-up, but the tool says so rather than leave the user's
-// materials unknown without a word.
-std::unique_ptr<CMaterialLists> OpenLists(std::ostream& err) {
-    auto lists = std::make_unique<CMaterialLists>(kUserFileName);
-    if (lists->UserFileUnreadable()) {
-        err << "corvel-cli: warning: " << lists->UserFileFailure()
-            << "; no user-defined materials are listed\n";
-    }
-    return lists;
-}
-
-double ReadNumber(const std::string& option, const std::string& text) {
-    double value = 0.0;
-    if (!ParseNumber(text, value)) {
-        BadUsage(option + ": \"" + text + "\" is not a number");
-    }
-    return value;
-}
-
-// A minimum displayed value: positive and finite, as the display options keep it.
-double ReadMinimum(const std::string& option, const std::string& text, double byDefault) {
-    if (text.empty()) {
-        return byDefault;
-    }
-    const double value = ReadNumber(option, text);
-    if (!(value > 0.0) || !std::isfinite(value)) {
-        BadUsage(option + ": the minimum displayed value must be positive and finite");
-    }
-    return value;
-}
-
-std::string Lowered(std::string text) {
-    for (char& c : text) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
-    return text;
-}
-
-void CheckVolumeFractions(const VolumeFractions& fractions) {
-    for (double percent : fractions.percents) {
-        if (!FibreVolumeValid(percent)) {
-            Reject(kInvalidVolumeFractionMessage);
-        }
-    }
-}
 
 int RunList(const ListCommand& command, std::ostream& out, std::ostream& err) {
     const std::unique_ptr<CMaterialLists> opened = OpenLists(err);
@@ -221,6 +173,8 @@ int RunPly(const PlyCommand& command, const CliStreams& streams) {
                       WidestText(ModelNames(thermal))};
     const CalculationParts parts = PartsFor(command.output, plan.isSweep);
     plan.compute = [=](std::size_t row) { return CalculatePly(rowInputs(row), parts); };
+    plan.note =
+        PackingNote(*std::max_element(fractions.percents.begin(), fractions.percents.end()));
     plan.describe = [=](std::size_t row) {
         const PlyInputs in = rowInputs(row);
         return "vf " + FormatGeneral(in.fibreVolumePercent, kFieldDigits) + " %, elastic " +
@@ -230,39 +184,14 @@ int RunPly(const PlyCommand& command, const CliStreams& streams) {
 }
 
 int RunFabric(const FabricCommand& command, const CliStreams& streams) {
-    FabricRequest request;
-    // The choices were checked ignoring case.
-    const bool abd = Lowered(command.results) == "abd";
-    const bool finiteElements = Lowered(command.method) == "fe";
+    const bool abd = AsksForLaminate(command);
     CheckExportUsage(command.output, abd);
-    if (finiteElements && !abd) {
-        BadUsage("--method fe gives laminate results only: add --results abd");
-    }
-    request.results = abd ? FabricResults::Laminate : FabricResults::Constants3D;
-    request.method = finiteElements ? FabricMethod::FiniteElements : FabricMethod::Average;
-    request.isoStrain = Lowered(command.model) == "iso-strain";
-    request.data = FabricData{ReadNumber("--warp-count", command.warpCount),
-                              ReadNumber("--fill-count", command.fillCount),
-                              ReadNumber("--density", command.density),
-                              ReadNumber("--warp-angle", command.warpAngle),
-                              ReadNumber("--fill-angle", command.fillAngle)};
-    request.settings = command.settings;
-    const DisplayOptions defaults;
-    DisplayOptions minimums;
-    minimums.abdMinimum = ReadMinimum("--abd-min", command.abdMinimum, defaults.abdMinimum);
-    minimums.thermalMinimum =
-        ReadMinimum("--thermal-min", command.thermalMinimum, defaults.thermalMinimum);
+    FabricRequest request = ReadFabricChoices(command);
+    const DisplayOptions minimums = ReadMinimums(command);
     const VolumeFractions fractions = ParseVolumeFractions(command.vf);
 
     const std::unique_ptr<CMaterialLists> opened = OpenLists(streams.err);
-    const CMaterialLists& lists = *opened;
-    const ResinRecord* resin = FindEntry(lists.Resins(), "resin", command.resin);
-    const FibreRecord* fibre = FindEntry(lists.Fibres(), "fibre", command.fibre);
-    request.resinName = resin->name;
-    request.resin = resin->Array();
-    request.fibreName = fibre->name;
-    request.fibre = fibre->Array();
-    request.weave = FindEntry(lists.Weaves(), "weave", command.weave);
+    LookUpFabricMaterials(request, command, *opened);
     CheckVolumeFractions(fractions);
     if (!FabricDataValid(request.data)) {
         Reject(kInvalidFabricDataMessage);
@@ -306,6 +235,8 @@ int RunCorvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
                     return RunPly(command, streams);
                 } else if constexpr (std::is_same_v<Command, ValidateCommand>) {
                     return RunValidate(command, out, err);
+                } else if constexpr (std::is_same_v<Command, PlotCommand>) {
+                    return RunPlotProgram(argc, argv, streams);
                 } else {
                     return RunFabric(command, streams);
                 }

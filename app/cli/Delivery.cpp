@@ -147,8 +147,12 @@ void CheckOutput(std::ostream& out) {
 }
 
 int Deliver(const RowPlan& plan, const OutputOptions& options, const CliStreams& streams) {
-    if (!options.exportFormat.empty()) {
-        return DeliverExport(plan, options, streams);
+    const bool table = options.exportFormat.empty() && options.format == OutputFormat::Table;
+    const int status = !options.exportFormat.empty() ? DeliverExport(plan, options, streams)
+                       : plan.isSweep                ? DeliverSweep(plan, options, streams)
+                                                     : DeliverOne(plan, options, streams);
+    if (!plan.note.empty()) {
+        (table ? streams.out : streams.err) << plan.note << '\n';
     }
-    return plan.isSweep ? DeliverSweep(plan, options, streams) : DeliverOne(plan, options, streams);
+    return status;
 }

@@ -27,6 +27,10 @@ struct RowPlan {
     std::vector<std::size_t> keyWidths;
     std::function<Calculation(std::size_t)> compute;
     std::function<std::string(std::size_t)> describe;  // "vf 60 %, elastic CCA, thermal CCA"
+    // A one-line remark on the results, "" for none: the packing limit of round fibres at the
+    // densest row of a ply or mat. Printed after a table; to the error stream after CSV, JSON or
+    // a material card, which programs read.
+    std::string note;
 };
 
 // Computes the rows, appends their reports when asked and prints them; returns the exit status.

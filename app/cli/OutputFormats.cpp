@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "CsvText.h"
 #include "NumberFormat.h"
 
 namespace {
@@ -20,20 +21,6 @@ std::string Bracketed(const std::string& unit) {
 
 std::string ColumnName(const ShownValue& value) {
     return value.label + " " + Bracketed(value.unit);
-}
-
-std::string CsvField(const std::string& text) {
-    if (text.find_first_of(",\"\n\r") == std::string::npos) {
-        return text;
-    }
-    std::string quoted = "\"";
-    for (char c : text) {
-        quoted += c;
-        if (c == '"') {
-            quoted += '"';
-        }
-    }
-    return quoted + "\"";
 }
 
 // The header of a sweep: its keys, then each displayed value's label and unit.
@@ -57,14 +44,6 @@ std::vector<std::string> SweepCells(const Calculation& row) {
         cells.push_back(ShownText(value.value));
     }
     return cells;
-}
-
-std::string CsvLine(const std::vector<std::string>& cells) {
-    std::string line;
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-        line += (i == 0 ? "" : ",") + CsvField(cells[i]);
-    }
-    return line + '\n';
 }
 
 class CTablePrinter : public CSweepPrinter {

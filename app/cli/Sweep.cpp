@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "CliFailure.h"
+#include "FractionRange.h"
 #include "MaterialLists.h"
 #include "NumberFormat.h"
 
@@ -30,38 +31,25 @@ std::vector<std::string> Split(const std::string& text, char separator) {
     }
 }
 
-// A range point as a field would hold it after showing it with 15 significant digits.
-double AsTyped(double value) {
-    double typed = value;
-    ParseNumber(FormatGeneral(value, kFieldDigits), typed);
-    return typed;
-}
-
 std::vector<double> ExpandRange(const std::string& text) {
     const std::vector<std::string> parts = Split(text, ':');
     if (parts.size() != 3) {
         BadUsage("--vf: a range is start:stop:step, got \"" + text + "\"");
     }
-    const double start = ReadNumber(parts[0], text);
-    const double stop = ReadNumber(parts[1], text);
-    const double step = ReadNumber(parts[2], text);
-    if (!std::isfinite(start) || !std::isfinite(stop) || !(step > 0.0) || !std::isfinite(step)) {
+    const FractionRange range{ReadNumber(parts[0], text), ReadNumber(parts[1], text),
+                              ReadNumber(parts[2], text)};
+    if (!std::isfinite(range.start) || !std::isfinite(range.stop) || !(range.step > 0.0) ||
+        !std::isfinite(range.step)) {
         BadUsage("--vf: range \"" + text + "\" needs finite bounds and a positive step");
     }
-    if (start > stop) {
+    if (!range.Valid()) {
         BadUsage("--vf: range \"" + text + "\" starts beyond its stop");
     }
-    // The stop is included when a point lands on it within rounding.
-    const double intervals = std::floor((stop - start) / step * (1.0 + 1e-12) + 1e-9);
-    if (intervals + 1.0 > static_cast<double>(kMaxSweepPoints)) {
+    if (range.PointCount() > static_cast<double>(kMaxSweepPoints)) {
         BadUsage("--vf: range \"" + text + "\" has more than " + std::to_string(kMaxSweepPoints) +
                  " points");
     }
-    std::vector<double> values;
-    for (int i = 0; i <= static_cast<int>(intervals); ++i) {
-        values.push_back(AsTyped(start + i * step));
-    }
-    return values;
+    return range.Points();
 }
 
 bool EqualsIgnoringCase(const std::string& text, const std::string& word) {
