@@ -27,8 +27,9 @@ AxisRange RoundAxis(double low, double high, int ticks) {
         high += widening;
     }
     const double interval = RoundInterval((high - low) / ticks);
-    return AxisRange{std::floor(low / interval) * interval, std::ceil(high / interval) * interval,
-                     interval};
+    // An end that is a multiple of the interval up to rounding stays where it is.
+    return AxisRange{std::floor(low / interval + 1e-9) * interval,
+                     std::ceil(high / interval - 1e-9) * interval, interval};
 }
 
 void FitAxes(ChartModel& chart) {
