@@ -45,15 +45,17 @@ QList<QPointF> Points(const ChartModel& chart, const ChartSeries& series) {
     return points;
 }
 
-QValueAxis* MakeAxis(const AxisRange& range, const QString& title) {
-    auto* axis = new QValueAxis;
+// Ticks at the multiples of the range's interval. The axis counts its ticks afresh at every
+// change: fixed ticks while the range changes keep the old interval from ticking the new range
+// (an interval of 0.05 over 0 to 60 would be 1200 ticks with their labels for one moment).
+void SetAxis(QValueAxis* axis, const AxisRange& range, const QString& title) {
+    axis->setTickType(QValueAxis::TicksFixed);
     axis->setRange(range.minimum, range.maximum);
-    axis->setTickType(QValueAxis::TicksDynamic);
     axis->setTickAnchor(0.0);
     axis->setTickInterval(range.tickInterval);
+    axis->setTickType(QValueAxis::TicksDynamic);
     axis->setLabelFormat("%g");
     axis->setTitleText(title);
-    return axis;
 }
 
 // A shaded area between two horizontal or traced edges, under the curves.
@@ -74,8 +76,12 @@ QAreaSeries* MakeArea(const QString& name, const QList<QPointF>& upper, const QL
 
 }  // namespace
 
-CChartCanvas::CChartCanvas(QWidget* parent) : QChartView(parent) {
+// The axes stay for the canvas' life; each Show() sets their ranges and titles.
+CChartCanvas::CChartCanvas(QWidget* parent)
+    : QChartView(parent), x_(new QValueAxis), y_(new QValueAxis) {
     setRenderHint(QPainter::Antialiasing);
+    chart()->addAxis(x_, Qt::AlignBottom);
+    chart()->addAxis(y_, Qt::AlignLeft);
     setMouseTracking(true);
     chart()->legend()->setAlignment(Qt::AlignRight);
     chart()->setBackgroundRoundness(0);
@@ -84,15 +90,11 @@ CChartCanvas::CChartCanvas(QWidget* parent) : QChartView(parent) {
 void CChartCanvas::Show(const ChartModel& model) {
     QChart* drawn = chart();
     drawn->removeAllSeries();
-    for (QAbstractAxis* axis : drawn->axes()) {
-        drawn->removeAxis(axis);
-        delete axis;
-    }
     drawn->setTitle(ToQt(model.title));
-    QValueAxis* x = MakeAxis(model.x, ChartModel::kXTitle);
-    QValueAxis* y = MakeAxis(model.y, ToQt(model.YTitle()));
-    drawn->addAxis(x, Qt::AlignBottom);
-    drawn->addAxis(y, Qt::AlignLeft);
+    QValueAxis* x = x_;
+    QValueAxis* y = y_;
+    SetAxis(x, model.x, ChartModel::kXTitle);
+    SetAxis(y, model.y, ToQt(model.YTitle()));
     const auto add = [&](QAbstractSeries* series) {
         drawn->addSeries(series);
         series->attachAxis(x);

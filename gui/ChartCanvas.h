@@ -13,6 +13,8 @@
 // vertical line, and a legend of them all; the axes as the model fits them. Show() replaces
 // whatever was drawn before. The same canvas draws the chart window and, offscreen, the pictures
 // of `corvel-cli plot`.
+class QValueAxis;
+
 class CChartCanvas : public QChartView {
 public:
     // The pointer over the plot area at (percent, value), with the axes' scales in units per
@@ -36,6 +38,8 @@ protected:
     void leaveEvent(QEvent* event) override;
 
 private:
+    QValueAxis* x_;
+    QValueAxis* y_;
     PointerMoved pointerMoved_;
     std::function<void()> pointerLeft_;
 };

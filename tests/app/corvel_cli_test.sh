@@ -66,4 +66,24 @@ check "unwritable output" 1 "could not be written" -- \
     ud --resin "Hexcel 8552" --fibre "Hercules AS4" --vf 60 --export abaqus \
     --output /nonexistent/ply.inp
 
+# Charts: drawn by corvel-plot beside corvel-cli when Qt Charts was there at build time.
+plots=$(mktemp -d)
+if [ -x "$(dirname "$cli")/corvel-plot" ]; then
+    check "plot svg" 0 "" -- plot ud --resin "Hexcel 8552" --fibre "Hercules AS4" \
+        --property Ey --current 60 --output "$plots/ey.svg"
+    check "plot png" 0 "" -- plot fabric --resin "Hexcel RTM6" --fibre "Tenax HTA" \
+        --weave "satin 5h" --warp-count 1200 --fill-count 1150.5 --density 0.2 --warp-angle 0 \
+        --fill-angle 90 --property Ex --vf 20:60:2 --output "$plots/ex.png"
+    if ! grep -q "<svg" "$plots/ey.svg" || ! head -c 4 "$plots/ex.png" | grep -q PNG; then
+        echo "FAIL plot files: not an SVG drawing and a PNG image"
+        failures=$((failures + 1))
+    fi
+    check "plot property" 1 "unknown property \"Eq\"" -- plot mat --resin "Hexcel 8552" \
+        --fibre "Hercules AS4" --property Eq --output "$plots/eq.png"
+else
+    check "plot without Qt Charts" 2 "plot needs" -- plot ud --resin "Hexcel 8552" \
+        --fibre "Hercules AS4" --property Ey --output "$plots/ey.svg"
+fi
+rm -rf "$plots"
+
 [ "$failures" -eq 0 ]
