@@ -1,6 +1,7 @@
 // corvel-screenshots: renders every form of the desktop program to PNG files, as a user would
 // meet them: the main form in the fabric and UD cases, the four result forms on real
-// calculations, the settings forms, About and the two creation forms. Runs on any Qt platform,
+// calculations, the settings forms, About, the two creation forms and the property chart of a
+// UD ply (Ey by every elastic model) and of a woven fabric (Ex between its two bounds). Runs on any Qt platform,
 // the offscreen one included; reads and writes no user file and no report.
 //
 // Usage: corvel-screenshots OUTPUT_DIRECTORY
@@ -60,6 +61,8 @@ protected:
     void FormShown(CFormView& view) override {
         if (auto* main = dynamic_cast<CMainDialog*>(&view.Form())) {
             TourMainForm(view, *main);
+        } else if (auto* chart = dynamic_cast<CChartForm*>(&view.Form())) {
+            ShootChart(view, *chart);
         } else {
             Shoot(view, FileNameOf(view.Form().Title()));
         }
@@ -68,9 +71,11 @@ protected:
 
 private:
     // The offscreen platform draws no window frame, so the picture gets a plain title bar with
-    // the form's caption.
-    void Shoot(CFormView& view, const std::string& fileName) {
-        view.adjustSize();
+    // the form's caption. Forms are shot at the size their contents ask for, unless `keepSize`.
+    void Shoot(CFormView& view, const std::string& fileName, bool keepSize = false) {
+        if (!keepSize) {
+            view.adjustSize();
+        }
         QApplication::processEvents();
         const QPixmap contents = view.grab();
         const int titleHeight = view.fontMetrics().height() + 10;
@@ -95,6 +100,29 @@ private:
         }
     }
 
+    // What the next chart shows, and the picture's file.
+    struct ChartShot {
+        std::string property;
+        std::string from;
+        std::string to;
+        std::string fileName;
+    };
+
+    void OpenChart(CFormView& view, CMainDialog& main, ChartShot shot) {
+        chartShot_ = std::move(shot);
+        view.RunCommand([&] { main.OpenChart(); });
+    }
+
+    void ShootChart(CFormView& view, CChartForm& chart) {
+        SelectEntry(chart.PropertyList(), chartShot_.property);
+        chart.FromField().SetText(chartShot_.from);
+        chart.ToField().SetText(chartShot_.to);
+        view.RunCommand([&] { chart.Draw(); });
+        view.resize(1000, 700);
+        QApplication::processEvents();
+        Shoot(view, chartShot_.fileName, true);
+    }
+
     void TourMainForm(CFormView& view, CMainDialog& main) {
         Shoot(view, "plycalc-fabric.png");
         view.RunCommand([&] { main.OpenAbout(); });
@@ -114,6 +142,9 @@ private:
         main.WarpAngleField().SetText("0");
         main.FillAngleField().SetText("90");
         view.RunCommand([&] { main.Calculate(); });
+        // Up to 65 %: near 70 % this fabric's yarns fill their cross-sections and the iso-stress
+        // average passes through a pole.
+        OpenChart(view, main, {"Ex [GPa]", "5", "65", "property-chart-fabric.png"});
         view.RunCommand([&] { main.ChooseABDProperties(); });
         Shoot(view, "plycalc-fabric-abd.png");
         view.RunCommand([&] { main.Calculate(); });
@@ -124,10 +155,13 @@ private:
         view.RunCommand([&] { main.ChooseUDCase(); });
         Shoot(view, "plycalc-ud.png");
         view.RunCommand([&] { main.Calculate(); });
+        // Past both packing limits of round fibres.
+        OpenChart(view, main, {"Ey = Ez [GPa]", "5", "95", "property-chart-ud.png"});
     }
 
     QDir output_;
     int failures_ = 0;
+    ChartShot chartShot_;
 };
 
 }  // namespace
