@@ -75,12 +75,17 @@ CChartView::CChartView(CChartForm& form, QWidget* parent)
     canvas_->setMinimumSize(720, 460);
     layout->addWidget(canvas_, 1);
     Bind<CChartMirror>(form, canvas_, [this] { HandOverWork(); });
+    // The pointer and the worker's results only refresh the view: run as commands, they would
+    // move the focus to a field that did not parse, under the user's typing.
     canvas_->OnPointer(
         [this](double percent, double value, double percentPerPixel, double valuePerPixel) {
-            RunCommand(
-                [=, this] { form_.PointAt(percent, value, percentPerPixel, valuePerPixel); });
+            form_.PointAt(percent, value, percentPerPixel, valuePerPixel);
+            Refresh();
         },
-        [this] { RunCommand([this] { form_.LeaveChart(); }); });
+        [this] {
+            form_.LeaveChart();
+            Refresh();
+        });
 
     auto* notes = new QHBoxLayout;
     QLabel* readout = MakeLabel(form.ReadoutLabel());
@@ -98,8 +103,8 @@ CChartView::CChartView(CChartForm& form, QWidget* parent)
                          CChartCanvas::CanDrawSvg());
     worker_ = std::make_unique<CFiniteElementWorker>(
         this, [this](unsigned caseNumber, double percent, std::vector<float> record) {
-            RunCommand(
-                [&] { form_.AcceptFiniteElementRecord(caseNumber, percent, std::move(record)); });
+            form_.AcceptFiniteElementRecord(caseNumber, percent, std::move(record));
+            Refresh();
         });
     resize(980, 700);
 }
