@@ -3,12 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "Catalogue.h"
 #include "CliFailure.h"
 #include "DisplayOrder.h"
 #include "Progress.h"
-
-#include <sstream>
 
 namespace {
 
