@@ -5,7 +5,7 @@ BUILD_TYPE ?= RelWithDebInfo
 JOBS ?= $(shell nproc)
 CMAKE_EXTRA ?=
 
-.PHONY: all deps configure build test run docs screenshots asan format clean
+.PHONY: all deps configure build test run docs screenshots asan fuzz format clean
 
 all: build
 
@@ -45,13 +45,20 @@ docs: build
 screenshots: build
 	@QT_QPA_PLATFORM=offscreen $(BUILD_DIR)/app/corvel-screenshots docs/screenshots
 
-# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer.
+# The whole suite under AddressSanitizer and UndefinedBehaviorSanitizer, with the debug-only
+# assertions on; optimised a little (-O1), as the sanitizers are meant to run, so that the
+# finite-element tests take seconds rather than minutes.
 asan:
 	@$(MAKE) test BUILD_DIR=build-asan BUILD_TYPE=Debug \
-		CMAKE_EXTRA=-DCORVEL_SANITIZE=ON
+		CMAKE_EXTRA="-DCORVEL_SANITIZE=ON -DCMAKE_CXX_FLAGS_DEBUG='-g -O1'"
+
+# The libFuzzer targets built with clang and run FUZZ_SECONDS seconds each (scripts/fuzz).
+FUZZ_SECONDS ?= 20
+fuzz: deps
+	@scripts/fuzz $(FUZZ_SECONDS)
 
 format:
 	@git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	@rm -rf build build-asan
+	@rm -rf build build-asan build-fuzz

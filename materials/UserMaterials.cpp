@@ -182,12 +182,13 @@ void CUserMaterials::LoadUserMaterials(const std::string& fileName) {
             fault_ = std::move(fault);
             return;
         }
-        // Each record goes to the head of its list: newest first, the file's last one on top.
-        for (ResinRecord& resin : contents.resins) {
-            resins_.push_front(std::move(resin));
+        // The lists keep the file's order, which is theirs when it was saved (newest first), so
+        // that saving again writes the same file; records created in this run go ahead of them.
+        for (auto resin = contents.resins.rbegin(); resin != contents.resins.rend(); ++resin) {
+            resins_.push_front(std::move(*resin));
         }
-        for (FibreRecord& fibre : contents.fibres) {
-            fibres_.push_front(std::move(fibre));
+        for (auto fibre = contents.fibres.rbegin(); fibre != contents.fibres.rend(); ++fibre) {
+            fibres_.push_front(std::move(*fibre));
         }
         resinCount_ = contents.resins.size();
         fibreCount_ = contents.fibres.size();

@@ -10,8 +10,9 @@
 #include "UserFileReader.h"
 
 // The resins and fibres the user defined, kept between runs in a text file ("userData.dat" in
-// the working directory). Two lists, newest first: a record read from the file or created in a
-// form is inserted at the head. The lists own their records; a record's address, and so its
+// the working directory). Two lists, newest first: a record created in a form is inserted at the
+// head; the records read from the file keep the file's order, which is the order the lists had
+// when they were saved, so a file loaded and saved again comes out byte for byte the same. The lists own their records; a record's address, and so its
 // property array, stays valid until the object is destroyed, which lets the main form's list
 // entries refer to them.
 //

@@ -36,9 +36,9 @@ set(layers
   "app/plot|app/cli,gui,frontend,solverformats,materials,controls,numbertext,library/include"
   "app|gui,frontend,solverformats,materials,controls,numbertext,library/include")
 
-# Top-level folders that hold no product code: tests, benchmarks, documents, scripts, build
-# trees and hidden folders.
-set(unlayered "^(tests|bench|docs|scripts|build.*|\\..*)$")
+# Top-level folders that hold no product code: tests, benchmarks, fuzz targets, documents,
+# scripts, CMake helpers, build trees and hidden folders.
+set(unlayered "^(tests|bench|fuzz|docs|scripts|cmake|build.*|\\..*)$")
 
 set(folders "")
 foreach(layer IN LISTS layers)

@@ -2,15 +2,14 @@
 
 #include <string>
 
-namespace {
-
-constexpr std::chrono::seconds kQuiet{1};
-constexpr std::chrono::milliseconds kEvery{200};
-
-}  // namespace
-
-CProgress::CProgress(std::ostream& err, bool isTerminal, std::size_t total)
-    : err_(err), isTerminal_(isTerminal), total_(total), start_(Clock::now()) {}
+CProgress::CProgress(std::ostream& err, bool isTerminal, std::size_t total, Clock::duration quiet,
+                     Clock::duration every)
+    : err_(err),
+      isTerminal_(isTerminal),
+      total_(total),
+      quiet_(quiet),
+      every_(every),
+      start_(Clock::now()) {}
 
 CProgress::~CProgress() {
     if (shown_) {
@@ -23,7 +22,7 @@ void CProgress::Advance(std::size_t done) {
         return;
     }
     const Clock::time_point now = Clock::now();
-    if (now - start_ < kQuiet || (shown_ && now - lastShown_ < kEvery)) {
+    if (now - start_ < quiet_ || (shown_ && now - lastShown_ < every_)) {
         return;
     }
     err_ << "\rcorvel-cli: row " << done << " of " << total_ << std::flush;

@@ -9,7 +9,12 @@
 // at all when the stream is not a terminal or the sweep is quick.
 class CProgress {
 public:
-    CProgress(std::ostream& err, bool isTerminal, std::size_t total);
+    using Clock = std::chrono::steady_clock;
+
+    // `quiet`: how long nothing is shown; `every`: how often the line is rewritten after that.
+    CProgress(std::ostream& err, bool isTerminal, std::size_t total,
+              Clock::duration quiet = std::chrono::seconds(1),
+              Clock::duration every = std::chrono::milliseconds(200));
     ~CProgress();
     CProgress(const CProgress&) = delete;
     CProgress& operator=(const CProgress&) = delete;
@@ -18,11 +23,11 @@ public:
     void Advance(std::size_t done);
 
 private:
-    using Clock = std::chrono::steady_clock;
-
     std::ostream& err_;
     bool isTerminal_;
     std::size_t total_;
+    Clock::duration quiet_;
+    Clock::duration every_;
     Clock::time_point start_;
     Clock::time_point lastShown_;
     bool shown_ = false;

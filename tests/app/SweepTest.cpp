@@ -3,9 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <sstream>
+
 #include "Catalogue.h"
 #include "CliFailure.h"
 #include "DisplayOrder.h"
+#include "Progress.h"
 
 namespace {
 
@@ -65,4 +68,31 @@ TEST(ModelChoice, AllIsEveryModelInDisplayOrder) {
     const ModelChoice one = ChooseModels(list, "thermal model", "14");
     EXPECT_FALSE(one.isSweep);
     EXPECT_EQ(one.models.at(0)->name, "Shapery");
+}
+
+// A long sweep shows how far it has come on a terminal, rewriting one line, and wipes it at the
+// end; elsewhere (a file, a pipe) it shows nothing.
+TEST(Progress, RewritesOneLineOnATerminalAndWipesItAtTheEnd) {
+    std::ostringstream terminal;
+    {
+        CProgress progress(terminal, true, 10, std::chrono::seconds(0), std::chrono::seconds(0));
+        progress.Advance(3);
+        progress.Advance(4);
+    }
+    EXPECT_EQ(terminal.str(),
+              "\rcorvel-cli: row 3 of 10\rcorvel-cli: row 4 of 10\r" + std::string(64, ' ') + "\r");
+
+    std::ostringstream quick;
+    {
+        CProgress progress(quick, true, 10);  // done within its first second
+        progress.Advance(10);
+    }
+    EXPECT_EQ(quick.str(), "");
+
+    std::ostringstream file;
+    {
+        CProgress progress(file, false, 10, std::chrono::seconds(0), std::chrono::seconds(0));
+        progress.Advance(5);
+    }
+    EXPECT_EQ(file.str(), "");
 }

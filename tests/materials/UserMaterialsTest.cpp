@@ -122,17 +122,17 @@ TEST_F(UserMaterialsFile, EmptyListsSaveAsHeadingsOnly) {
     EXPECT_EQ(reloaded.ResinCount() + reloaded.FibreCount(), 0u);
 }
 
-TEST_F(UserMaterialsFile, LoadsNewestFirstAndSavesCreationsAheadOfLoadedMaterials) {
+TEST_F(UserMaterialsFile, KeepsTheFilesOrderAndSavesCreationsAheadOfLoadedMaterials) {
     CUserMaterials materials = Loaded(FileOf(ResinLines("A") + ResinLines("B"), FibreLines("F")));
     EXPECT_TRUE(materials.FileFound());
     EXPECT_TRUE(materials.ReadOk());
-    EXPECT_EQ(Names(materials.Resins()), (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(Names(materials.Resins()), (std::vector<std::string>{"A", "B"}));
     EXPECT_EQ(materials.ResinCount(), 2u);
     EXPECT_EQ(Names(materials.Fibres()), (std::vector<std::string>{"F"}));
     // Nothing created: leaving neither asks nor writes.
     EXPECT_EQ(materials.ExitQuestion(), std::nullopt);
 
-    const ResinRecord& a = *std::next(materials.Resins().begin());
+    const ResinRecord& a = materials.Resins().front();
     EXPECT_EQ(a.user, "XJQ");
     EXPECT_EQ(a.date, "01/02/2003");
     EXPECT_EQ(a.E(), 3e9);
@@ -153,9 +153,12 @@ TEST_F(UserMaterialsFile, LoadsNewestFirstAndSavesCreationsAheadOfLoadedMaterial
     CUserMaterials next;
     next.LoadUserMaterials(file_);
     std::string text = Read(file_);
-    EXPECT_LT(text.find("\tC\n"), text.find("\tB\n"));
-    EXPECT_LT(text.find("\tB\n"), text.find("\tA\n"));
-    EXPECT_EQ(Names(next.Resins()), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_LT(text.find("\tC\n"), text.find("\tA\n"));
+    EXPECT_LT(text.find("\tA\n"), text.find("\tB\n"));
+    EXPECT_EQ(Names(next.Resins()), (std::vector<std::string>{"C", "A", "B"}));
+    // Loaded and saved again, the file stays byte for byte the same.
+    ASSERT_EQ(next.SaveUserMaterials(file_), std::nullopt);
+    EXPECT_EQ(Read(file_), text);
     EXPECT_FALSE(fs::exists(file_ + ".bak")) << "a file that was read needs no backup";
 }
 
@@ -220,7 +223,7 @@ TEST_F(UserMaterialsFile, ReadsValuesWhateverTheLabelsAndTheLineEnds) {
     for (const std::string& text : {crlf, cr, unterminated}) {
         CUserMaterials other = Loaded(text);
         ASSERT_TRUE(other.ReadOk()) << other.LoadFailureText("f");
-        EXPECT_EQ(Names(other.Resins()), (std::vector<std::string>{"B", "A"}));
+        EXPECT_EQ(Names(other.Resins()), (std::vector<std::string>{"A", "B"}));
         ASSERT_EQ(other.FibreCount(), 1u);
         EXPECT_EQ(other.Fibres().front().Density(), 1750);
     }
@@ -244,7 +247,7 @@ TEST_F(UserMaterialsFile, ReadsValueLinesWhoseTabBecameBlanks) {
         }
         CUserMaterials materials = Loaded(expanded);
         ASSERT_TRUE(materials.ReadOk()) << tabStop << ": " << materials.LoadFailureText("f");
-        EXPECT_EQ(Names(materials.Resins()), (std::vector<std::string>{"B", "Epoxy A"}));
+        EXPECT_EQ(Names(materials.Resins()), (std::vector<std::string>{"Epoxy A", "B"}));
         EXPECT_EQ(materials.Resins().front().E(), 3e9);
         EXPECT_EQ(materials.Fibres().front().name, "Glass F");
         EXPECT_EQ(materials.Fibres().front().E1(), 230e9);
