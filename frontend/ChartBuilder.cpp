@@ -183,8 +183,8 @@ ChartModel ChartOf(const ChartCase& chartCase, const ChartRuns& runs, std::size_
         ChartSeries series{run.name, run.style, {}};
         series.values.reserve(run.records.size());
         for (const std::vector<float>& record : run.records) {
-            series.values.push_back(record.empty() ? std::nullopt
-                                                   : std::optional<float>(record[property]));
+            series.values.push_back(
+                property < record.size() ? std::optional<float>(record[property]) : std::nullopt);
         }
         chart.series.push_back(std::move(series));
     }

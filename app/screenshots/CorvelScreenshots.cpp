@@ -1,8 +1,8 @@
 // corvel-screenshots: renders every form of the desktop program to PNG files, as a user would
 // meet them: the main form in the fabric and UD cases, the four result forms on real
 // calculations, the settings forms, About, the two creation forms and the property chart of a
-// UD ply (Ey by every elastic model) and of a woven fabric (Ex between its two bounds). Runs on any Qt platform,
-// the offscreen one included; reads and writes no user file and no report.
+// UD ply (Ey by every elastic model) and of a woven fabric (Ex between its two bounds). Runs on any
+// Qt platform, the offscreen one included; reads and writes no user file and no report.
 //
 // Usage: corvel-screenshots OUTPUT_DIRECTORY
 #include <QApplication>
