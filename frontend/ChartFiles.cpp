@@ -49,17 +49,22 @@ std::optional<ChartFileFormat> ChartFormatOfPath(const std::string& path) {
     return std::nullopt;
 }
 
-std::string ChartFileName(const ChartModel& chart, ChartFileFormat format) {
-    std::string name;
-    for (char c : SpeltOut(chart.property.label)) {
+std::string FileStem(const std::string& text) {
+    std::string stem;
+    for (char c : text) {
         if (std::isalnum(static_cast<unsigned char>(c))) {
-            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        } else if (!name.empty() && name.back() != '-') {
-            name += '-';
+            stem += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        } else if (!stem.empty() && stem.back() != '-') {
+            stem += '-';
         }
     }
-    while (!name.empty() && name.back() == '-') {
-        name.pop_back();
+    while (!stem.empty() && stem.back() == '-') {
+        stem.pop_back();
     }
-    return (name.empty() ? std::string("chart") : name) + ChartFileExtension(format);
+    return stem;
+}
+
+std::string ChartFileName(const ChartModel& chart, ChartFileFormat format) {
+    const std::string stem = FileStem(SpeltOut(chart.property.label));
+    return (stem.empty() ? std::string("chart") : stem) + ChartFileExtension(format);
 }

@@ -16,6 +16,10 @@ std::string ChartFileFilter(ChartFileFormat format);
 // The format a file name asks for by its extension, in any case; none for another extension.
 std::optional<ChartFileFormat> ChartFormatOfPath(const std::string& path);
 
-// The file name a save dialog proposes for a chart: the property's label in lower case, words
-// joined by '-' (a Greek letter spelt out: "alpha-x"), then the format's extension.
+// A text as the stem of a file name: its letters and digits in lower case, each run of anything
+// else one '-' between them ("3D Results" -> "3d-results").
+std::string FileStem(const std::string& text);
+
+// The file name a save dialog proposes for a chart: the stem of the property's label with its
+// Greek letters spelt out ("alpha-x"), then the format's extension.
 std::string ChartFileName(const ChartModel& chart, ChartFileFormat format);

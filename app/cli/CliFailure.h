@@ -1,5 +1,7 @@
 #pragma once
 
+#include <new>
+#include <ostream>
 #include <string>
 
 // Exit statuses of corvel-cli: 0 done, 1 an input the calculator refuses (or a report that could
@@ -20,4 +22,19 @@ struct CliFailure {
 
 [[noreturn]] inline void BadUsage(std::string message) {
     throw CliFailure{kExitBadUsage, std::move(message)};
+}
+
+// Runs a command (a callable returning its exit status); a failure it throws, or memory running
+// out, becomes its one-line message on `err` and its exit status.
+template <typename Command>
+int ReportingFailures(std::ostream& err, Command command) {
+    try {
+        return command();
+    } catch (const CliFailure& failure) {
+        err << "corvel-cli: " << failure.message << '\n';
+        return failure.status;
+    } catch (const std::bad_alloc&) {
+        err << "corvel-cli: not enough memory\n";
+        return kExitRejected;
+    }
 }

@@ -93,11 +93,6 @@ DisplayOptions ReadMinimums(const FabricCommand& command) {
 
 void LookUpFabricMaterials(FabricRequest& request, const FabricCommand& command,
                            const CMaterialLists& lists) {
-    const ResinRecord* resin = FindEntry(lists.Resins(), "resin", command.resin);
-    const FibreRecord* fibre = FindEntry(lists.Fibres(), "fibre", command.fibre);
-    request.resinName = resin->name;
-    request.resin = resin->Array();
-    request.fibreName = fibre->name;
-    request.fibre = fibre->Array();
+    LookUpMaterials(request, lists, command.resin, command.fibre);
     request.weave = FindEntry(lists.Weaves(), "weave", command.weave);
 }

@@ -35,6 +35,20 @@ FabricRequest ReadFabricChoices(const FabricCommand& command);
 // Its display minimums: positive and finite, as the display options keep them.
 DisplayOptions ReadMinimums(const FabricCommand& command);
 
+// The resin and fibre named, looked up in the lists, which must outlive `target`: their names
+// and property arrays go to the target's resinName, resin, fibreName and fibre (a fabric request
+// or a chart case).
+template <typename Target>
+void LookUpMaterials(Target& target, const CMaterialLists& lists, const std::string& resin,
+                     const std::string& fibre) {
+    const ResinRecord* resinRecord = FindEntry(lists.Resins(), "resin", resin);
+    const FibreRecord* fibreRecord = FindEntry(lists.Fibres(), "fibre", fibre);
+    target.resinName = resinRecord->name;
+    target.resin = resinRecord->Array();
+    target.fibreName = fibreRecord->name;
+    target.fibre = fibreRecord->Array();
+}
+
 // The request's resin, fibre and weave, looked up by name in the lists, which must outlive it.
 void LookUpFabricMaterials(FabricRequest& request, const FabricCommand& command,
                            const CMaterialLists& lists);

@@ -223,7 +223,7 @@ int RunCorvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
         return parsed.exitStatus;
     }
     const CliStreams streams{out, err, errIsTerminal};
-    try {
+    return ReportingFailures(err, [&] {
         const int status = std::visit(
             [&](const auto& command) -> int {
                 using Command = std::decay_t<decltype(command)>;
@@ -244,11 +244,5 @@ int RunCorvelCli(int argc, const char* const* argv, std::ostream& out, std::ostr
             parsed.command);
         CheckOutput(out);
         return status;
-    } catch (const CliFailure& failure) {
-        err << "corvel-cli: " << failure.message << '\n';
-        return failure.status;
-    } catch (const std::bad_alloc&) {
-        err << "corvel-cli: not enough memory\n";
-        return kExitRejected;
-    }
+    });
 }

@@ -1,7 +1,6 @@
 #include "PlotRequest.h"
 
 #include <algorithm>
-#include <new>
 
 #include "ChartBuilder.h"
 #include "ChartForm.h"
@@ -97,12 +96,7 @@ PlotRequest ReadPlotRequest(const PlotCommand& command, std::ostream& err) {
         chartCase.kind = ply.randomMat ? ChartCaseKind::RandomMat : ChartCaseKind::UDPly;
         request.lists = OpenLists(err);
         const CMaterialLists& lists = *request.lists;
-        const ResinRecord* resin = FindEntry(lists.Resins(), "resin", ply.resin);
-        const FibreRecord* fibre = FindEntry(lists.Fibres(), "fibre", ply.fibre);
-        chartCase.resinName = resin->name;
-        chartCase.resin = resin->Array();
-        chartCase.fibreName = fibre->name;
-        chartCase.fibre = fibre->Array();
+        LookUpMaterials(chartCase, lists, ply.resin, ply.fibre);
         chartCase.elasticModels = Models(lists.ElasticModels());
         chartCase.thermalModels = Models(lists.ThermalModels());
         chartCase.elastic =
@@ -141,7 +135,7 @@ int RunPlot(int argc, const char* const* argv, std::ostream& out, std::ostream& 
         return parsed.exitStatus;
     }
     const auto* command = std::get_if<PlotCommand>(&parsed.command);
-    try {
+    return ReportingFailures(err, [&] {
         if (command == nullptr) {
             BadUsage("corvel-plot draws the plot command of corvel-cli only");
         }
@@ -162,11 +156,5 @@ int RunPlot(int argc, const char* const* argv, std::ostream& out, std::ostream& 
             Reject("the chart could not be written to '" + request.outputPath + "': " + problem);
         }
         return 0;
-    } catch (const CliFailure& failure) {
-        err << "corvel-cli: " << failure.message << '\n';
-        return failure.status;
-    } catch (const std::bad_alloc&) {
-        err << "corvel-cli: not enough memory\n";
-        return kExitRejected;
-    }
+    });
 }

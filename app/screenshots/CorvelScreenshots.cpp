@@ -10,10 +10,10 @@
 #include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
-#include <cctype>
 #include <cstdio>
 #include <string>
 
+#include "ChartFiles.h"
 #include "FormView.h"
 #include "MainDialog.h"
 #include "QtWindowSystem.h"
@@ -22,18 +22,7 @@ namespace {
 
 // The file name of a form's picture: its title in lower case, words joined by '-'.
 std::string FileNameOf(const std::string& title) {
-    std::string name;
-    for (char c : title) {
-        if (std::isalnum(static_cast<unsigned char>(c))) {
-            name += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-        } else if (!name.empty() && name.back() != '-') {
-            name += '-';
-        }
-    }
-    while (!name.empty() && name.back() == '-') {
-        name.pop_back();
-    }
-    return name + ".png";
+    return FileStem(title) + ".png";
 }
 
 void SelectEntry(CListControl& list, const std::string& text) {

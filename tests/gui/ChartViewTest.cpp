@@ -3,21 +3,19 @@
 // PNG, SVG and CSV, and the finite-element points arriving from the worker thread.
 #include <QAreaSeries>
 #include <QChart>
-#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLineSeries>
 #include <QMouseEvent>
 #include <QScatterSeries>
-#include <QTemporaryDir>
 #include <QTest>
-#include <optional>
 
 #include "ChartCanvas.h"
 #include "MainDialog.h"
+#include "MainFormViewSession.h"
 #include "RecordingQtWindowSystem.h"
 
-class ChartViewTest : public QObject {
+class ChartViewTest : public CMainFormViewSession {
     Q_OBJECT
 
 private slots:
@@ -27,15 +25,6 @@ private slots:
     void udChartDrawsEveryModelAndReadsOutThePointUnderThePointer();
     void exportWritesPngSvgAndCsv();
     void finiteElementPointsArriveFromTheWorkerThread();
-
-private:
-    void RunMainForm(CRecordingQtWindowSystem::Script main,
-                     std::vector<CRecordingQtWindowSystem::Script> opened);
-
-    std::optional<QTemporaryDir> workingDirectory_;
-    QString previousDirectory_;
-    std::optional<CRecordingQtWindowSystem> windowSystem_;
-    std::optional<CMainDialog> form_;
 };
 
 namespace {
@@ -70,29 +59,11 @@ void TypeUD(CFormView& view, const QString& vf) {
 }  // namespace
 
 void ChartViewTest::init() {
-    workingDirectory_.emplace();
-    QVERIFY(workingDirectory_->isValid());
-    previousDirectory_ = QDir::currentPath();
-    QDir::setCurrent(workingDirectory_->path());
-    windowSystem_.emplace();
-    form_.emplace(*windowSystem_, "userData.dat");
+    StartSession();
 }
 
 void ChartViewTest::cleanup() {
-    QVERIFY(windowSystem_->AllUsed());
-    form_.reset();
-    windowSystem_.reset();
-    QDir::setCurrent(previousDirectory_);
-    workingDirectory_.reset();
-}
-
-void ChartViewTest::RunMainForm(CRecordingQtWindowSystem::Script main,
-                                std::vector<CRecordingQtWindowSystem::Script> opened) {
-    windowSystem_->QueueView(std::move(main));
-    for (auto& script : opened) {
-        windowSystem_->QueueView(std::move(script));
-    }
-    windowSystem_->RunModal(*form_);
+    FinishSession();
 }
 
 void ChartViewTest::udChartDrawsEveryModelAndReadsOutThePointUnderThePointer() {

@@ -14,11 +14,12 @@
 #include <optional>
 
 #include "MainDialog.h"
+#include "MainFormViewSession.h"
 #include "RecordingQtWindowSystem.h"
 #include "ResultRecords.h"
 #include "WeavePreview.h"
 
-class MainFormViewTest : public QObject {
+class MainFormViewTest : public CMainFormViewSession {
     Q_OBJECT
 
 private slots:
@@ -33,44 +34,15 @@ private slots:
     void displayOptionsSpinStepsByDecadesAndCancelDiscards();
     void escapeClosesTheMainFormCancelled();
     void exportWritesTheMaterialAndLeavesTheResultsOpen();
-
-private:
-    // Runs the main form: the first script acts on its view, the others on the forms it opens,
-    // in the order they open.
-    FormResult RunMainForm(CRecordingQtWindowSystem::Script script,
-                           std::vector<CRecordingQtWindowSystem::Script> opened = {});
-
-    std::optional<QTemporaryDir> workingDirectory_;
-    QString previousDirectory_;
-    std::optional<CRecordingQtWindowSystem> windowSystem_;
-    std::optional<CMainDialog> form_;
 };
 
 // Every test works in an empty directory: no user file, reports written there.
 void MainFormViewTest::init() {
-    workingDirectory_.emplace();
-    QVERIFY(workingDirectory_->isValid());
-    previousDirectory_ = QDir::currentPath();
-    QDir::setCurrent(workingDirectory_->path());
-    windowSystem_.emplace();
-    form_.emplace(*windowSystem_, "userData.dat");
+    StartSession();
 }
 
 void MainFormViewTest::cleanup() {
-    QVERIFY(windowSystem_->AllUsed());
-    form_.reset();
-    windowSystem_.reset();
-    QDir::setCurrent(previousDirectory_);
-    workingDirectory_.reset();
-}
-
-FormResult MainFormViewTest::RunMainForm(CRecordingQtWindowSystem::Script script,
-                                         std::vector<CRecordingQtWindowSystem::Script> opened) {
-    windowSystem_->QueueView(std::move(script));
-    for (auto& next : opened) {
-        windowSystem_->QueueView(std::move(next));
-    }
-    return windowSystem_->RunModal(*form_);
+    FinishSession();
 }
 
 void MainFormViewTest::udCalculationFromListsToReport() {
