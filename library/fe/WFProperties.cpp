@@ -1,9 +1,11 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "weave/CellGeometry.h"
 #include "weftcore.h"
 #include "woven/Average3D.h"
 #include "woven/AverageABD.h"
+#include "woven/FabricCellParams.h"
 
 // The entry point of the woven-fabric models dispatches to the averaging models and to the
 // finite-element model, so it lives with the highest of them.
@@ -62,6 +64,23 @@ bool UsableInputs(short model, const CWeave& weave, short gaussPoints, const dou
     return model != 2 || EveryCellHasCrossingKind(weave);
 }
 
+// The fibre of the fabric must fit in its yarns: the fibre fraction inside each yarn, what the
+// fabric's fraction leaves after the resin pocket, lies in [0, 1]. Beyond, the ply models are
+// evaluated at a fibre fraction above one (or below zero) and give moduli that pass through a
+// pole and turn negative: no property of any fabric. Non-finite fractions, from degenerate
+// inputs, are left to the models as before.
+bool FibreFitsInTheYarns(double vf, const double* fibre, const double* fabric, double fillAngle,
+                         double warpAngle) {
+    const CellVolumes volumes =
+        QuarterCellVolumes(FabricCellParams(vf, fibre, fabric, fillAngle, warpAngle), vf);
+    for (double yarnFraction : {volumes.VfU, volumes.VfL}) {
+        if (yarnFraction > 1.0 || yarnFraction < 0.0) {
+            return false;
+        }
+    }
+    return true;
+}
+
 }  // namespace
 
 bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussPoints, double vf,
@@ -73,7 +92,8 @@ bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussP
     if (model < 0 || model > 2) {
         return true;
     }
-    if (!UsableInputs(model, *weave, gaussPoints, resin, fibre, fabric, cellFactors, out)) {
+    if (!UsableInputs(model, *weave, gaussPoints, resin, fibre, fabric, cellFactors, out) ||
+        !FibreFitsInTheYarns(vf, fibre, fabric, fillAngle, warpAngle)) {
         return false;
     }
     // The models write into a buffer of their own, copied out only when they finish: a model

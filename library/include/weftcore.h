@@ -101,10 +101,11 @@ private:
 // untouched when: resin, fibre, fabric or out is null (or cellFactors, for models 1 and 2);
 // gaussPoints is outside 1..11; no pattern code has magnitude 1..4 (an empty weave included);
 // for model 2, any code has another magnitude; a yarn count, the areal density or the fibre
-// density is not positive. In models 0 and 1 codes of other magnitudes among valid ones add no
-// crossing but count in the average. Other degenerate inputs
-// are computed as given: a volume fraction of 0 gives non-finite results, a width ratio of 1
-// without undulation meaningless ones.
+// density is not positive; the fabric's fibre does not fit in its yarns (the fibre fraction
+// inside a yarn, what the volume fraction leaves after the resin pocket, outside [0, 1]). In models
+// 0 and 1 codes of other magnitudes among valid ones add no crossing but count in the average.
+// Other degenerate inputs are computed as given: a volume fraction of 0 gives non-finite results, a
+// width ratio of 1 without undulation meaningless ones.
 WEFTCORE_API bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussPoints,
                                double vf, const double* resin, const double* fibre,
                                const double* fabric, double fillAngle, double warpAngle,

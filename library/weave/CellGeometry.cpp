@@ -75,10 +75,16 @@ bool CCellGeometry::LowerUndulates() const {
     return kind_ == CrossingKind::BothUndulate || kind_ == CrossingKind::LowerUndulates;
 }
 
+void CCellGeometry::ComputeVolumes() {
+    volumes_ = QuarterCellVolumes(params_, vf_);
+}
+
 // Each yarn's half section is a flat middle of half width (1 - e) W and height T/2 closed by a
 // quarter of an ellipse of semi-axes eW and T/4 on either side.
-void CCellGeometry::ComputeVolumes() {
-    const CellParams& p = params_;
+CellVolumes QuarterCellVolumes(CellParams p, double vf) {
+    if (p.e1 < p.e2) {
+        p.e1 = p.e2;
+    }
     double V = p.h * p.L2 * p.L1;
     double AU = (1.0 - p.e2) * p.W2 * p.T * 0.5 + kPi * p.e2 * p.W2 * p.T * 0.125;
     double VU = AU * p.L1;
@@ -87,14 +93,16 @@ void CCellGeometry::ComputeVolumes() {
     double Vy = VL + VU;
     double Vp = V - Vy;
     // Resin inside the yarns, what the fabric's fibre fraction leaves after the pocket.
-    double R = (1.0 - vf_) * V - Vp;
+    double R = (1.0 - vf) * V - Vp;
     double rU = (VU / VL) * R * 0.5;
-    volumes_.V = V;
-    volumes_.VfU = 1.0 - rU / VU;
-    volumes_.VfL = 1.0 - (R - rU) / VL;
-    volumes_.yarnFraction = Vy / V;
-    volumes_.pocketFraction = Vp / V;
-    volumes_.check = ((Vy - R) + R) + Vp;
+    CellVolumes volumes;
+    volumes.V = V;
+    volumes.VfU = 1.0 - rU / VU;
+    volumes.VfL = 1.0 - (R - rU) / VL;
+    volumes.yarnFraction = Vy / V;
+    volumes.pocketFraction = Vp / V;
+    volumes.check = ((Vy - R) + R) + Vp;
+    return volumes;
 }
 
 // The tests run in this order so that e = 0 gives T/4 inside the yarn and 0 beyond it without

@@ -24,6 +24,10 @@ struct CellVolumes {
     double check;           // yarns, yarn resin and pocket summed back: equals V
 };
 
+// The volumes of a quarter cell of the fabric's parameters (the same for every crossing kind),
+// with e1 raised to e2 as the geometry raises it.
+CellVolumes QuarterCellVolumes(CellParams params, double vf);
+
 // The analytical geometry of one quarter cell of a given crossing kind, sampled at an n x n
 // Gauss-Legendre grid (n = 1..11). A yarn section is a flat middle closed by two half ellipses;
 // an undulating yarn follows that profile as its centreline and then a straight line tangent to

@@ -299,12 +299,12 @@ TEST_F(CorvelCliTest, JsonCarriesTheLibraryOutputAndTheDisplayedValues) {
 
     // The laminate by averaging, with the very call the form makes.
     const Json abd = CliJson(Fabric({"--results", "ABD", "--model", "Iso-Strain", "--gauss", "4",
-                                     "--fibre-width", "70", "--json"}));
+                                     "--fibre-width", "80", "--json"}));
     const CCatalogue fabricCatalogue;
     const CNamedWeave* weave = fabricCatalogue.FindWeave("Satin  5H");
     FabricConfiguration settings;
     settings.gaussPoints = 4;
-    settings.fibreWidth = 70;
+    settings.fibreWidth = 80;
     const std::array<double, 7> fabric = FabricArray(settings, {1200, 1150.5, 0.2, 0, 90});
     std::vector<double> laminate(41);
     ASSERT_TRUE(
@@ -315,7 +315,7 @@ TEST_F(CorvelCliTest, JsonCarriesTheLibraryOutputAndTheDisplayedValues) {
 
     // The minimum displayed values clear what the form would clear and leave the output alone.
     const Json cleared = CliJson(
-        Fabric({"--results", "abd", "--model", "iso-strain", "--gauss", "4", "--fibre-width", "70",
+        Fabric({"--results", "abd", "--model", "iso-strain", "--gauss", "4", "--fibre-width", "80",
                 "--abd-min", "1e300", "--thermal-min", "1e-300", "--json"}));
     EXPECT_EQ(cleared["output"], abd["output"]);
     const FabricABDResults shown = FabricABDResults::FromLibrary(laminate.data(), 1e300, 1e-300);

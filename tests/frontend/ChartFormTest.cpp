@@ -278,8 +278,16 @@ TEST_F(ChartFormTest, PlyResultsDenserThanRoundFibresPackCarryANoteThatTheReport
     });
     form.Calculate();
 
-    // A fabric's volume fraction is not its yarns' packing.
+    // A fabric's volume fraction is not its yarns' packing: flat, wide yarns hold 80 %.
     form.ChooseFabricCase();
+    windowSystem.QueueForm<CConfigurationDialog>([](CConfigurationDialog& f) {
+        f.FibreWidthSlider().SetPosition(99);
+        f.FibreHeightSlider().SetPosition(100);
+        f.WarpUndulationSlider().SetPosition(0);
+        f.FillUndulationSlider().SetPosition(0);
+        f.PressOK();
+    });
+    form.OpenConfiguration();
     TypeFabric(form, "80");
     windowSystem.QueueForm<CResults3DDialog>(
         [](CResults3DDialog& results) { EXPECT_FALSE(results.Note().IsVisible()); });

@@ -183,8 +183,10 @@ void ChartViewTest::finiteElementPointsArriveFromTheWorkerThread() {
                 }
             }
         }});
-    QCOMPARE(status, QString("Finite elements: 5 of 5 volume fractions computed"));
-    QCOMPARE(points, 5);
+    // At 75 % the fibre no longer fits in these yarns: that fraction has no result.
+    QCOMPARE(status, QString("Finite elements: 5 of 5 volume fractions computed, 1 without a "
+                             "finite result"));
+    QCOMPARE(points, 4);
 }
 
 QTEST_MAIN(ChartViewTest)

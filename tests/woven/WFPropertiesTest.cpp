@@ -159,3 +159,19 @@ TEST(WFProperties, YarnAnglesHalfATurnApartDescribeTheSameFabric) {
     ExpectGroupsMatch(laminate, ordered.Run(1, kUnbalancedCells, 4), kLaminateGroups,
                       std::vector<int>(kLaminateGroups.size(), 1), 1e-12);
 }
+
+// A fabric whose fibre does not fit in its yarns (each yarn would be more than all fibre) is no
+// fabric: every model refuses it, out untouched, where the ply models would otherwise run past a
+// fibre fraction of one and the moduli through a pole.
+TEST(WFProperties, RefusesFabricsWhoseFibreDoesNotFitInTheYarns) {
+    FabricCase fabric;
+    for (short model : {0, 1, 2}) {
+        fabric.vf = 0.60;
+        const FabricCase::Result fits = fabric.Run(model, kPlainCells, 4);
+        EXPECT_TRUE(fits.ok) << model;
+        fabric.vf = 0.80;
+        const FabricCase::Result overfull = fabric.Run(model, kPlainCells, 4);
+        EXPECT_FALSE(overfull.ok) << model;
+        EXPECT_TRUE(overfull.Untouched()) << model;
+    }
+}
