@@ -261,11 +261,18 @@ void CTableMirror::ShowRows() {
             widget_->setItem(row, column, item);
         }
     }
+    widget_->ensurePolished();
+    widget_->horizontalHeader()->ensurePolished();
     widget_->resizeColumnsToContents();
     constexpr int kMaximumWidth = 1200;
     constexpr int kMaximumRows = 12;
+    // The stretched last column is never narrower than the header's default section.
+    const QHeaderView* header = widget_->horizontalHeader();
+    const int lastColumn = header->count() - 1;
+    const int lastWidth = lastColumn < 0 ? 0 : header->sectionSize(lastColumn);
     const int frame = 2 * widget_->frameWidth();
-    const int width = widget_->horizontalHeader()->length() + frame +
+    const int width = header->length() - lastWidth +
+                      std::max(lastWidth, header->defaultSectionSize()) + frame +
                       widget_->verticalScrollBar()->sizeHint().width();
     widget_->setMinimumWidth(std::min(width, kMaximumWidth));
     const int rowHeight = widget_->verticalHeader()->defaultSectionSize();

@@ -55,6 +55,14 @@ void TriggerMenuItem(QWidget& view, const QString& text) {
     found->trigger();
 }
 
+// Double-clicks a cell: the first click of the two selects its row.
+void DoubleClickCell(QTableWidget* table, int row) {
+    QVERIFY(table != nullptr);
+    const QPoint centre = table->visualItemRect(table->item(row, 0)).center();
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, centre);
+    QTest::mouseDClick(table->viewport(), Qt::LeftButton, {}, centre);
+}
+
 // Clicks a cell of a table, as a user selecting its row.
 void ClickCell(QTableWidget* table, int row, int column = 0) {
     QVERIFY(table != nullptr);
@@ -150,10 +158,8 @@ void MaterialsViewTest::doubleClickEditsAUserFibreAndRefusesABuiltinOne() {
     windowSystem_->QueueView([&](CFormView& materials) {
         auto* fibres = user::Find<QTableWidget>(materials, "fibreTable");
         QVERIFY(fibres != nullptr);
-        const QRect builtin = fibres->visualItemRect(fibres->item(0, 0));
-        QTest::mouseDClick(fibres->viewport(), Qt::LeftButton, {}, builtin.center());
-        const QRect basalt = fibres->visualItemRect(fibres->item(6, 0));
-        QTest::mouseDClick(fibres->viewport(), Qt::LeftButton, {}, basalt.center());
+        DoubleClickCell(fibres, 0);
+        DoubleClickCell(fibres, 6);
         QCOMPARE(fibres->item(6, 0)->text(), QString("Basalt fibre"));
         QCOMPARE(fibres->item(6, 1)->text(), QString("91"));
         QVERIFY(fibres->item(6, 0)->isSelected());
