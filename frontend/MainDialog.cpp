@@ -311,6 +311,8 @@ void CMainDialog::OpenMaterials() {
     RunChild(materialsDialog_);
 }
 
+// A material is recognised by its property array, which an edit leaves where it was. The array
+// of a deleted material is only compared, never read: no record has been made since it went.
 void CMainDialog::RefreshMaterialLists() {
     auto refill = [](CDropDownList<const double*>& list, auto entries) {
         const double* const* selected = list.SelectedReference();
