@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <utility>
 
 CMaterialsView::CMaterialsView(CMaterialsDialog& form, QWidget* parent)
     : CFormView(form, parent), form_(form) {
