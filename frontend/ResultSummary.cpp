@@ -39,15 +39,15 @@ void AppendRow(std::string& out, const std::string& label, const std::string& un
 }  // namespace
 
 std::string InputSummary(ResultCase resultCase, const CalculationInputs& in) {
-    std::string text = std::string(CaseName(resultCase)) + ": resin " + in.resinName +
-                       ", fibre " + in.fibreName;
+    std::string text =
+        std::string(CaseName(resultCase)) + ": resin " + in.resinName + ", fibre " + in.fibreName;
     if (resultCase != ResultCase::Fabric) {
         return text + ", Vf " + Typed(in.fibreVolumePercent) + " %, elastic " +
                in.elasticModelName + ", thermal " + in.thermalModelName;
     }
-    return text + ", weave " + in.weaveName + ", Vf " + Typed(in.fibreVolumePercent) +
-           " %, warp " + Typed(in.warpCount) + " 1/m at " + Typed(in.warpAngleDeg) +
-           "°, fill " + Typed(in.fillCount) + " 1/m at " + Typed(in.fillAngleDeg) + "°, " +
+    return text + ", weave " + in.weaveName + ", Vf " + Typed(in.fibreVolumePercent) + " %, warp " +
+           Typed(in.warpCount) + " 1/m at " + Typed(in.warpAngleDeg) + "°, fill " +
+           Typed(in.fillCount) + " 1/m at " + Typed(in.fillAngleDeg) + "°, " +
            Typed(in.arealDensity) + " kg/m2, " + (in.isoStrain ? "iso-strain" : "iso-stress") +
            (in.finiteElements ? ", finite elements" : ", average");
 }
@@ -63,7 +63,8 @@ std::string ResultsClipboardText(const std::string& title, ResultCase resultCase
         AppendRow(out, "Fibre", "", in.fibreName);
         if (resultCase == ResultCase::Fabric) {
             AppendRow(out, "Weave", "", in.weaveName);
-            AppendRow(out, "Model type", "", in.isoStrain ? "Iso-strain model" : "Iso-stress model");
+            AppendRow(out, "Model type", "",
+                      in.isoStrain ? "Iso-strain model" : "Iso-stress model");
             AppendRow(out, "Calculation method", "",
                       in.finiteElements ? "Finite Elements" : "Average");
         } else {

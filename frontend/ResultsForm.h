@@ -47,8 +47,8 @@ public:
     // The fabric's thickness [mm]; shown from the first call on.
     void SetThickness(double millimetres) {
         thicknessField_.SetText(FormatGeneral(millimetres, kResultDigits));
-        for (CControl* control : std::initializer_list<CControl*>{
-                 &thicknessLabel_, &thicknessUnit_, &thicknessField_}) {
+        for (CControl* control : std::initializer_list<CControl*>{&thicknessLabel_, &thicknessUnit_,
+                                                                  &thicknessField_}) {
             control->Show(true);
         }
     }
@@ -173,8 +173,8 @@ protected:
     CResultTableForm(IWindowSystem& windowSystem, std::string title, std::string outputCaption,
                      ResultCase resultCase, const std::vector<ShownProperty>& properties,
                      const Rows& rows)
-        : CResultsForm<Record>(windowSystem, std::move(title), std::move(outputCaption),
-                               resultCase, properties) {
+        : CResultsForm<Record>(windowSystem, std::move(title), std::move(outputCaption), resultCase,
+                               properties) {
         for (std::size_t i = 0; i < rows.size(); ++i) {
             labels_[i].SetText(rows[i].label);
             units_[i].SetText(rows[i].unit);

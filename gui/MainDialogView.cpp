@@ -73,9 +73,8 @@ QGridLayout* MakeFieldGrid(QWidget* parent) {
 CMainDialogView::CMainDialogView(CMainDialog& form, QWidget* parent)
     : CFormView(form, parent), form_(form) {
     auto* passage = new CShortcutPassage(this, [this](QLineEdit& edit) {
-        RunCommand([this, selected = edit.selectedText().toStdString()] {
-            form_.PressCopyKey(selected);
-        });
+        RunCommand(
+            [this, selected = edit.selectedText().toStdString()] { form_.PressCopyKey(selected); });
     });
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(MakeMenuBar(*passage));

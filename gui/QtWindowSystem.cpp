@@ -1,7 +1,7 @@
 #include "QtWindowSystem.h"
 
-#include <QDialog>
 #include <QClipboard>
+#include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QGuiApplication>

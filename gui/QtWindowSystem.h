@@ -9,9 +9,9 @@ class QWidget;
 
 // The forms' window system on Qt Widgets. Messages are QMessageBoxes (OK without icon,
 // information, exclamation, Yes/No and Yes/No/Cancel questions), captioned as the form asks;
-// documents are Markdown shown as formatted text; the clipboard is QGuiApplication's. RunModal opens the Qt
-// view of the form's class over the view that is open, initialises the form and runs the view's
-// modal loop until the form has ended itself. Needs a QApplication.
+// documents are Markdown shown as formatted text; the clipboard is QGuiApplication's. RunModal
+// opens the Qt view of the form's class over the view that is open, initialises the form and runs
+// the view's modal loop until the form has ended itself. Needs a QApplication.
 class CQtWindowSystem : public IWindowSystem {
 public:
     MessageAnswer ShowMessage(const Message& message) override;

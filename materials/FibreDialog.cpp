@@ -36,8 +36,8 @@ void CFibreDialog::OnOK() {
         return;
     }
     // Checked in the record's units, so that a value that overflows them is refused too.
-    const CNumberField* fields[] = {&e1Field_,     &e2Field_,     &g12Field_,    &g23Field_,
-                                    &nu12Field_,   &alpha1Field_, &alpha2Field_, &densityField_};
+    const CNumberField* fields[] = {&e1Field_,   &e2Field_,     &g12Field_,    &g23Field_,
+                                    &nu12Field_, &alpha1Field_, &alpha2Field_, &densityField_};
     if (const int invalid = InvalidFibreProperty(MakeRecord().properties); invalid >= 0) {
         Refuse("Invalid Data Value");
         RefuseControl(*fields[invalid]);

@@ -217,8 +217,7 @@ std::string CUserMaterials::LoadWarning(const std::string& fileName) const {
     if (!fault_) {
         return {};
     }
-    return "The user-defined resins and fibres could not be loaded:\n" +
-           LoadFailureText(fileName) +
+    return "The user-defined resins and fibres could not be loaded:\n" + LoadFailureText(fileName) +
            "\n\nOnly the built-in materials are listed. Before any save replaces it, the file "
            "will be kept as a backup, \"" +
            FreeBackupName(fileName).string() + "\".";

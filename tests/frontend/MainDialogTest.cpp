@@ -164,13 +164,13 @@ TEST_F(MainFormTest, ChecksTheFabricDataBeforeCallingTheLibrary) {
     // Each row spoils one of the otherwise valid inputs of TypeFabric. Parallel yarns are the
     // fill angle's fault, whichever angle was typed last.
     const Row rows[] = {
-        {"warpCount", "0", "warpCount"},     {"warpCount", "-1000", "warpCount"},
-        {"warpCount", "inf", "warpCount"},   {"fillCount", "0", "fillCount"},
-        {"fillCount", "nan", "fillCount"},   {"density", "0", "density"},
-        {"density", "-0.3", "density"},      {"density", "1e999", "density"},
-        {"fillAngle", "0", "fillAngle"},     {"fillAngle", "180", "fillAngle"},
-        {"fillAngle", "-360", "fillAngle"},  {"fillAngle", "nan", "fillAngle"},
-        {"warpAngle", "inf", "warpAngle"},   {"warpAngle", "90", "fillAngle"},
+        {"warpCount", "0", "warpCount"},    {"warpCount", "-1000", "warpCount"},
+        {"warpCount", "inf", "warpCount"},  {"fillCount", "0", "fillCount"},
+        {"fillCount", "nan", "fillCount"},  {"density", "0", "density"},
+        {"density", "-0.3", "density"},     {"density", "1e999", "density"},
+        {"fillAngle", "0", "fillAngle"},    {"fillAngle", "180", "fillAngle"},
+        {"fillAngle", "-360", "fillAngle"}, {"fillAngle", "nan", "fillAngle"},
+        {"warpAngle", "inf", "warpAngle"},  {"warpAngle", "90", "fillAngle"},
         {"warpAngle", "-270", "fillAngle"},
     };
     CMainDialog& form = Open();

@@ -270,12 +270,12 @@ TEST(ResultForms, FabricFormsShowTheThicknessAndCopyTheWeaveData) {
     windowSystem.QueueForm<CResultsABDDialog>([](CResultsABDDialog& f) { f.PressCopy(); });
     windowSystem.RunModal(form);
     const std::string& text = windowSystem.clipboard;
-    for (const char* row : {"\nWeave\t\tSatin  5H\n", "\nModel type\t\tIso-strain model\n",
-                            "\nCalculation method\t\tFinite Elements\n",
-                            "\nFill count\t1/m\t1150.5\n", "\nAreal density\tkg/m2\t0.2\n",
-                            "\nFill yarn angle\tdegrees\t90\n",
-                            "\nProperty\tUnit\tValue\nThickness\tmm\t0.287665\nA11\tMN/m\t72.4\n",
-                            "\nD26/D22\t\t0\n"}) {
+    for (const char* row :
+         {"\nWeave\t\tSatin  5H\n", "\nModel type\t\tIso-strain model\n",
+          "\nCalculation method\t\tFinite Elements\n", "\nFill count\t1/m\t1150.5\n",
+          "\nAreal density\tkg/m2\t0.2\n", "\nFill yarn angle\tdegrees\t90\n",
+          "\nProperty\tUnit\tValue\nThickness\tmm\t0.287665\nA11\tMN/m\t72.4\n",
+          "\nD26/D22\t\t0\n"}) {
         EXPECT_NE(text.find(row), std::string::npos) << row << " in\n" << text;
     }
     // One line per input and value, none more: title, 12 inputs, blank, heading, thickness, 34.

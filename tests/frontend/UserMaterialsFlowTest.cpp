@@ -198,9 +198,10 @@ TEST_F(MainFormTest, TheCloseBoxAsksTheExitQuestionWithCancelOnlyWhenMaterialsWe
         Message expected = Question(kNotFoundQuestion);
         expected.buttons = MessageButtons::YesNoCancel;
         EXPECT_EQ(windowSystem.messages,
-                  (std::vector<Message>{{"User-defined resin created", "Plycalc",
-                                         MessageIcon::Information},
-                                        expected, expected}));
+                  (std::vector<Message>{
+                      {"User-defined resin created", "Plycalc", MessageIcon::Information},
+                      expected,
+                      expected}));
         EXPECT_EQ(std::filesystem::exists("userData.dat"), row.saved);
         EXPECT_TRUE(windowSystem.AllScriptsUsed());
     }

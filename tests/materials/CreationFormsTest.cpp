@@ -223,8 +223,10 @@ TEST(CreationForms, RefusalsNameTheFieldTheyAreAbout) {
         const char *name, *e, *nu, *alpha;
         CControl* focused;
     } resinRows[] = {
-        {"R", "0", "0.5", "60", &resin.EField()},      {"R", "3", "0.5", "60", &resin.NuField()},
-        {"R", "3", "0.3", "inf", &resin.AlphaField()}, {"", "3", "0.3", "60", &resin.NameField()},
+        {"R", "0", "0.5", "60", &resin.EField()},
+        {"R", "3", "0.5", "60", &resin.NuField()},
+        {"R", "3", "0.3", "inf", &resin.AlphaField()},
+        {"", "3", "0.3", "60", &resin.NameField()},
         {"R", "3", "0.3", "60", nullptr},
     };
     for (const auto& row : resinRows) {
