@@ -30,6 +30,9 @@ QLayout* CResultsView::MakeHeading(const CResultsForm<Record>& form) {
     QLabel* summary = MakeLabel(form.Summary());
     summary->setObjectName("summary");
     summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A fabric's summary is longer than its table is wide: it wraps rather than widening the
+    // value column.
+    summary->setWordWrap(true);
     heading->addWidget(summary);
     auto* thickness = new QHBoxLayout;
     QLineEdit* value = MakeNumberDisplay(form.ThicknessField(), "thickness");
