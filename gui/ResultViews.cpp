@@ -50,16 +50,16 @@ QLayout* CResultsView::MakeHeading(const CResultsForm<Record>& form) {
     return heading;
 }
 
-// The form opens with the focus on "Return", so that Enter leaves it as it does from a value.
+// The form opens with the focus on "Return", so that Enter leaves it as it does from a value; Tab
+// goes through the buttons in their order on the form.
 template <typename Record>
 QLayout* CResultsView::MakeButtons(CResultsForm<Record>& form) {
+    QPushButton* copy = MakeButton(form.copyButton, [&form] { form.PressCopy(); });
+    QPushButton* exportButton = MakeButton(form.exportButton, [&form] { form.PressExport(); });
+    QPushButton* output = MakeButton(form.outputButton, [&form] { form.PressOutput(); });
     QPushButton* returnButton = MakeButton(form.returnButton, [&form] { form.PressReturn(); });
-    QLayout* row = MakeButtonRow({MakeButton(form.copyButton, [&form] { form.PressCopy(); }),
-                                  MakeButton(form.exportButton, [&form] { form.PressExport(); }),
-                                  MakeButton(form.outputButton, [&form] { form.PressOutput(); }),
-                                  returnButton});
     returnButton->setFocus(Qt::OtherFocusReason);
-    return row;
+    return MakeButtonRow({copy, exportButton, output, returnButton});
 }
 
 void CResultsView::keyPressEvent(QKeyEvent* event) {
