@@ -61,6 +61,7 @@ public:
     FormResult RunModal(CForm& form) override { return form.Result(); }
     void ShowDocument(const std::string&, std::string_view) override {}
     SaveFileAnswer AskSaveFile(const SaveFileQuestion&) override { return {}; }
+    void SetClipboardText(const std::string&) override {}
 };
 
 // Start-up load and exit save of a large user file.

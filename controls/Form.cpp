@@ -54,6 +54,7 @@ void CFieldExchange::Slider(CSlider& slider, int& value) {
 void CForm::BeginModal() {
     open_ = true;
     failedControl_ = nullptr;
+    focusRequested_ = false;
     OnInitDialog();
 }
 
@@ -67,6 +68,7 @@ bool CForm::UpdateData(bool saveAndValidate) {
     CFieldExchange exchange(windowSystem_, saveAndValidate);
     DoFieldExchange(exchange);
     failedControl_ = exchange.FailedControl();
+    focusRequested_ = failedControl_ != nullptr;
     return !exchange.Failed();
 }
 

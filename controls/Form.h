@@ -41,6 +41,7 @@ private:
     IWindowSystem& windowSystem_;
     bool saving_;
     const CControl* failedControl_ = nullptr;
+    bool focusRequested_ = false;
 };
 
 // Base of every modal form. A form is a plain object holding its state and its controls; a
@@ -59,8 +60,17 @@ public:
     bool IsOpen() const { return open_; }
     // How the form last ended; Cancelled before it has ever been run.
     FormResult Result() const { return result_; }
-    // The number field that failed the last field exchange, or nullptr.
+    // The control the last refusal was about, or nullptr: the number field that failed the last
+    // field exchange, or the field a check of the form refused. Cleared by the next field
+    // exchange that reads the fields.
     const CControl* FailedControl() const { return failedControl_; }
+    // The control a view moves the focus to (its text selected) after a command, once: the
+    // refused control when a refusal came since the last call, otherwise nullptr.
+    const CControl* TakeFocusRequest() {
+        const CControl* control = focusRequested_ ? failedControl_ : nullptr;
+        focusRequested_ = false;
+        return control;
+    }
 
     // Called by the window system when the form is shown: marks it open and initialises it.
     void BeginModal();
@@ -78,6 +88,11 @@ protected:
 
     // Runs the field exchange; false when a field did not parse (the message has been shown).
     bool UpdateData(bool saveAndValidate);
+    // A check refused what `control` holds: the view brings the user there.
+    void RefuseControl(const CControl& control) {
+        failedControl_ = &control;
+        focusRequested_ = true;
+    }
     void EndDialog(FormResult result);
 
     MessageAnswer ShowMessage(const Message& message) { return windowSystem_.ShowMessage(message); }
@@ -90,4 +105,5 @@ private:
     bool open_ = false;
     FormResult result_ = FormResult::Cancelled;
     const CControl* failedControl_ = nullptr;
+    bool focusRequested_ = false;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -10,8 +11,8 @@ class CForm;
 inline constexpr const char* kProgramCaption = "Plycalc";
 
 enum class MessageIcon { None, Information, Exclamation, Question };
-enum class MessageButtons { Ok, YesNo };
-enum class MessageAnswer { Ok, Yes, No };
+enum class MessageButtons { Ok, YesNo, YesNoCancel };
+enum class MessageAnswer { Ok, Yes, No, Cancel };
 enum class FormResult { Accepted, Cancelled };
 
 // A modal message box as the forms ask for it.
@@ -20,6 +21,8 @@ struct Message {
     std::string caption = kProgramCaption;
     MessageIcon icon = MessageIcon::None;
     MessageButtons buttons = MessageButtons::Ok;
+    // The button Enter presses; none: the first (OK or Yes).
+    std::optional<MessageAnswer> defaultButton = std::nullopt;
 
     bool operator==(const Message&) const = default;
 };
@@ -45,7 +48,8 @@ class IWindowSystem {
 public:
     virtual ~IWindowSystem() = default;
 
-    // Shows a modal message box and returns the button the user pressed (Ok for an OK box).
+    // Shows a modal message box and returns the button the user pressed (Ok for an OK box). A
+    // question with Cancel answers Cancel when it is closed by Escape or its close box.
     virtual MessageAnswer ShowMessage(const Message& message) = 0;
 
     // Runs a form modally: calls form.BeginModal(), lets the user work in it until the form has
@@ -59,4 +63,7 @@ public:
 
     // Shows a modal save-file dialog; the window system asks before a file is replaced.
     virtual SaveFileAnswer AskSaveFile(const SaveFileQuestion& question) = 0;
+
+    // Puts `text` (UTF-8) on the system clipboard as plain text, replacing what it held.
+    virtual void SetClipboardText(const std::string& text) = 0;
 };

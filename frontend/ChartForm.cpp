@@ -125,12 +125,30 @@ void CChartForm::Draw() {
     const std::string problem = ChartRangeProblem(typed);
     if (!problem.empty()) {
         ShowMessage(Message{problem});
+        RefuseControl(RangeProblemField(typed));
         return;
     }
     range_ = typed;
     readout_.SetText(std::string());
     Compute();
     Redraw();
+}
+
+// The first of from, to and step that ChartRangeProblem refuses: a bound outside (0,100) % is
+// its own field's fault, a from not below to the from field's, and a step that is not positive
+// or gives too many points the step field's.
+const CNumberField& CChartForm::RangeProblemField(const FractionRange& range) const {
+    const auto inside = [](double percent) { return percent > 0.0 && percent < 100.0; };
+    if (!inside(range.start)) {
+        return fromField_;
+    }
+    if (!inside(range.stop)) {
+        return toField_;
+    }
+    if (!(range.start < range.stop)) {
+        return fromField_;
+    }
+    return stepField_;
 }
 
 void CChartForm::PointAt(double percent, double value, double percentPerPixel,

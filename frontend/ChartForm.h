@@ -116,6 +116,7 @@ private:
     void Redraw();
     void ShowProgress();
     void WriteExport(const std::string& path, ChartFileFormat format);
+    const CNumberField& RangeProblemField(const FractionRange& range) const;
 
     ChartCase case_;
     unsigned caseNumber_ = 0;

@@ -2,20 +2,32 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 bool FabricDataValid(const FabricData& data) {
-    const double positives[] = {data.warpCount, data.fillCount, data.arealDensity};
-    for (double value : positives) {
+    return FirstFabricDataFault(data) == FabricDataFault::None;
+}
+
+FabricDataFault FirstFabricDataFault(const FabricData& data) {
+    const std::pair<double, FabricDataFault> positives[] = {
+        {data.warpCount, FabricDataFault::WarpCount},
+        {data.fillCount, FabricDataFault::FillCount},
+        {data.arealDensity, FabricDataFault::ArealDensity}};
+    for (const auto& [value, fault] : positives) {
         if (!(value > 0.0) || !std::isfinite(value)) {
-            return false;
+            return fault;
         }
     }
-    const double difference = data.warpAngleDeg - data.fillAngleDeg;
-    if (!std::isfinite(difference)) {
-        return false;
+    if (!std::isfinite(data.warpAngleDeg)) {
+        return FabricDataFault::WarpAngle;
     }
-    const double offParallel = std::fmod(std::fabs(difference), 180.0);
-    return std::min(offParallel, 180.0 - offParallel) > kParallelYarnTolerance;
+    if (!std::isfinite(data.fillAngleDeg)) {
+        return FabricDataFault::FillAngle;
+    }
+    const double offParallel = std::fmod(std::fabs(data.warpAngleDeg - data.fillAngleDeg), 180.0);
+    return std::min(offParallel, 180.0 - offParallel) > kParallelYarnTolerance
+               ? FabricDataFault::None
+               : FabricDataFault::FillAngle;
 }
 
 bool ResultsFinite(const double* out, int count) {

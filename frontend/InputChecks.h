@@ -32,6 +32,12 @@ inline constexpr double kParallelYarnTolerance = 1e-6;
 // kParallelYarnTolerance), leave no crossing to model. NaN fails every check.
 bool FabricDataValid(const FabricData& data);
 
+// The input a refused fabric is refused for, the first in the main form's order (counts and
+// density in the weave group, then the yarn angles), or None when FabricDataValid passes. Parallel
+// yarns are the fill angle's fault: the warp sets the fabric's reference direction.
+enum class FabricDataFault { None, WarpCount, FillCount, ArealDensity, WarpAngle, FillAngle };
+FabricDataFault FirstFabricDataFault(const FabricData& data);
+
 // A calculation is shown only when the library's results are all finite numbers: a degenerate
 // input (a zero fibre height, a volume fraction too small to represent) gives NaN or infinity,
 // which is refused with kInvalidFabricDataMessage rather than shown or reported. `count` is the

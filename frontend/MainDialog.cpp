@@ -85,6 +85,9 @@ void CMainDialog::OnInitDialog() {
     FillLists();
     UpdateData(false);
     ApplyCaseLayout();
+    if (const std::string warning = userMaterials_.LoadWarning(userFileName_); !warning.empty()) {
+        ShowMessage(Message{warning, kProgramCaption, MessageIcon::Exclamation});
+    }
 }
 
 void CMainDialog::FillLists() {
@@ -349,16 +352,47 @@ void CMainDialog::OpenAbout() {
 // Leaving through "Exit" writes the user file only when the user agrees; the application
 // object saves once this form has ended accepted. No question: the form ends cancelled.
 void CMainDialog::Exit() {
+    AskExitQuestion(false);
+}
+
+// The close box and Escape would lose the materials created, edited or deleted in this run
+// without a word.
+void CMainDialog::OnCancel() {
+    if (!userMaterials_.NewMaterialsCreated() && !userMaterials_.MaterialsChanged()) {
+        EndDialog(FormResult::Cancelled);
+        return;
+    }
+    AskExitQuestion(true);
+}
+
+void CMainDialog::AskExitQuestion(bool offerCancel) {
     std::optional<std::string> question = userMaterials_.ExitQuestion();
     if (!question) {
         EndDialog(FormResult::Cancelled);
         return;
     }
-    MessageAnswer answer =
-        ShowMessage(Message{*question, kExitCaption, MessageIcon::Question, MessageButtons::YesNo});
+    Message message{*question, kExitCaption, MessageIcon::Question,
+                    offerCancel ? MessageButtons::YesNoCancel : MessageButtons::YesNo};
+    // After a failed load a save replaces a file that may still hold materials: a hasty Enter
+    // should not.
+    if (userMaterials_.LoadFailed()) {
+        message.defaultButton = MessageAnswer::No;
+    }
+    const MessageAnswer answer = ShowMessage(message);
+    if (answer == MessageAnswer::Cancel) {
+        return;
+    }
     if (answer != MessageAnswer::Yes) {
         EndDialog(FormResult::Cancelled);
     } else if (UpdateData(true)) {
         EndDialog(FormResult::Accepted);
+    }
+}
+
+void CMainDialog::PressCopyKey(const std::string& selectedText) {
+    if (selectedText.empty()) {
+        OpenConfiguration();
+    } else {
+        WindowSystem().SetClipboardText(selectedText);
     }
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "AboutDialog.h"
+#include "CalculationInputs.h"
 #include "Catalogue.h"
 #include "ChartForm.h"
 #include "ConfigurationDialog.h"
@@ -38,24 +39,6 @@ struct WeftcoreEntryPoints {
     static WeftcoreEntryPoints Library();
 };
 
-// What a calculation was made of, as the result forms and reports need it: the texts of the
-// lists and the inputs as entered (percent, degrees, 1/m, kg/m^2).
-struct CalculationInputs {
-    std::string fibreName;
-    std::string resinName;
-    std::string weaveName;
-    std::string elasticModelName;
-    std::string thermalModelName;
-    double fibreVolumePercent = 0.0;
-    double warpAngleDeg = 0.0;
-    double fillAngleDeg = 0.0;
-    double warpCount = 0.0;
-    double fillCount = 0.0;
-    double arealDensity = 0.0;
-    bool isoStrain = false;
-    bool finiteElements = false;
-};
-
 class CMainDialog;
 
 // One item of the main form's menu bar: the menu, the item (with '&' before the mnemonic), an
@@ -79,9 +62,12 @@ struct MenuItem {
 // the selected method button (-1, none, until the form first opens). The library's model number
 // follows from format and method through FabricModelNumber.
 //
-// The menu bar (Menu()) maps onto the same commands as the buttons. Closing the window or Escape is
-// PressCancel(): the form ends cancelled and nothing is saved. "Exit" ends it accepted when the
-// user agreed to write the user file; the application object then saves.
+// The menu bar (Menu()) maps onto the same commands as the buttons. "Exit" ends the form accepted
+// when the user agreed to write the user file; the application object then saves. Closing the
+// window or Escape is PressCancel(): without materials created in this run the form ends
+// cancelled and nothing is saved; with them it asks the Exit question with Cancel added, which
+// leaves the form open. A user file that could not be read at start-up is reported once when
+// the form first opens, and then makes No the default answer of the Exit question.
 class CMainDialog : public CForm {
 public:
     enum Case { kFabricCase = 0, kRandomMatCase = 1, kUDCase = 2 };
@@ -119,6 +105,10 @@ public:
     // The property chart of the case, materials and inputs, after the checks of Calculate.
     void OpenChart();
     void Exit();
+    // Ctrl+C, with the text selected in the focused edit field ("" when none or no edit field has
+    // the focus): copies a selection, as edit fields do everywhere; otherwise it is the menu's
+    // shortcut for the configuration.
+    void PressCopyKey(const std::string& selectedText);
 
     // State.
     int CurrentCase() const { return case_; }
@@ -182,6 +172,7 @@ protected:
     void OnInitDialog() override;
     // Enter presses the default button, "Calculate"; only "Exit" ends the form accepted.
     void OnOK() override { Calculate(); }
+    void OnCancel() override;
     void DoFieldExchange(CFieldExchange& exchange) override;
 
 private:
@@ -189,6 +180,9 @@ private:
     // Fills the resin and fibre lists again from the catalogue and the user's materials, keeping
     // each list's selected material selected, or selecting the first entry when it is gone.
     void RefreshMaterialLists();
+    // The Exit question, or a plain close when there is none to ask; with `offerCancel` the
+    // question has Cancel too, which leaves the form open.
+    void AskExitQuestion(bool offerCancel);
     void ApplyCaseLayout();
     void ApplyMethodRule();
     // Reads the fields and checks the inputs as a calculation does, saying what is refused.
@@ -205,7 +199,9 @@ private:
     // button, appends the report of the displayed values.
     template <typename Form, typename Record, typename MakeReport>
     void ShowResults(Form& form, const Record& record, ReportKind kind, MakeReport makeReport);
-    void Refuse(const std::string& text);
+    // Shows a refusal; the focus goes to the field `about` when there is one.
+    void Refuse(const std::string& text, const CControl* about = nullptr);
+    CNumberField& FabricField(FabricDataFault fault);
     template <typename Dialog, typename Records, typename IsBuiltin, typename Add>
     void RunCreation(Dialog& dialog, const Records& userRecords, IsBuiltin isBuiltin, Add add,
                      CDropDownList<const double*>& list, const CreationTexts& texts);

@@ -11,8 +11,29 @@ constexpr const char* kExportingProgram = "Corvel";
 
 }  // namespace
 
-void CMainDialog::Refuse(const std::string& text) {
+void CMainDialog::Refuse(const std::string& text, const CControl* about) {
     ShowMessage(Message{text});
+    if (about != nullptr) {
+        RefuseControl(*about);
+    }
+}
+
+// The field the user changes to get past a refused fabric.
+CNumberField& CMainDialog::FabricField(FabricDataFault fault) {
+    switch (fault) {
+        case FabricDataFault::WarpCount:
+            return warpCountField_;
+        case FabricDataFault::FillCount:
+            return fillCountField_;
+        case FabricDataFault::ArealDensity:
+            return arealDensityField_;
+        case FabricDataFault::WarpAngle:
+            return warpAngleField_;
+        case FabricDataFault::FillAngle:
+        case FabricDataFault::None:
+            break;
+    }
+    return fillAngleField_;
 }
 
 void CMainDialog::Calculate() {
@@ -26,13 +47,16 @@ bool CMainDialog::CheckInputs() {
         return false;
     }
     if (!FibreVolumeValid(fibreVolumePercent_)) {
-        Refuse(kInvalidVolumeFractionMessage);
+        Refuse(kInvalidVolumeFractionMessage, &fibreVolumeField_);
         return false;
     }
-    if (case_ == kFabricCase &&
-        !FabricDataValid({warpCount_, fillCount_, arealDensity_, warpAngleDeg_, fillAngleDeg_})) {
-        Refuse(kInvalidFabricDataMessage);
-        return false;
+    if (case_ == kFabricCase) {
+        const FabricDataFault fault = FirstFabricDataFault(
+            {warpCount_, fillCount_, arealDensity_, warpAngleDeg_, fillAngleDeg_});
+        if (fault != FabricDataFault::None) {
+            Refuse(kInvalidFabricDataMessage, &FabricField(fault));
+            return false;
+        }
     }
     const double* const* resin = resinList_.SelectedReference();
     const double* const* fibre = fibreList_.SelectedReference();
@@ -65,14 +89,16 @@ void CMainDialog::RunCalculation() {
                                        thermal ? *thermal : 0, out);
             break;
         default:
+            // The library refuses a fibre volume fraction the weave's yarns cannot hold.
             if (fabric.weave == nullptr || !fabric.Calculate(out, entryPoints_.wfProperties)) {
-                Refuse(kInvalidFabricDataMessage);
+                Refuse(kInvalidFabricDataMessage, &fibreVolumeField_);
                 return;
             }
             break;
     }
+    // Results that are not finite come from a fraction at the edge of what a model can take.
     if (!ResultsFinite(out, case_ == kFabricCase ? fabric.OutputSize() : kPlyResultSize)) {
-        Refuse(kInvalidFabricDataMessage);
+        Refuse(kInvalidFabricDataMessage, &fibreVolumeField_);
         return;
     }
     lastInputs_ = CalculationInputs{fibreList_.SelectedText(),
@@ -120,6 +146,7 @@ template <typename Form, typename Record, typename MakeReport>
 void CMainDialog::ShowResults(Form& form, const Record& record, ReportKind kind,
                               MakeReport makeReport) {
     form.SetResults(record);
+    form.SetInputs(lastInputs_);
     if (RunChild(form) == FormResult::Accepted) {
         ShowMessage(AppendReport(kind, makeReport(form.Results())));
     }
@@ -157,11 +184,13 @@ void CMainDialog::PresentPlyResults(const double* out) {
 void CMainDialog::PresentFabricResults(const FabricRequest& request, const double* out) {
     const FabricReportInputs fabric = request.ReportInputs(out);
     if (!request.Laminate()) {
+        results3DDialog_.SetThickness(fabric.thicknessMm);
         results3DDialog_.SetExport(FabricExportDocument(request, out, kExportingProgram));
         ShowResults(results3DDialog_, Fabric3DResults::FromLibrary(out), ReportKind::Fabric3D,
                     [&](const Fabric3DResults& shown) { return Fabric3DReport(fabric, shown); });
     } else {
         const DisplayOptions& minimums = displayOptionsDialog_.Options();
+        resultsABDDialog_.SetThickness(fabric.thicknessMm);
         resultsABDDialog_.SetExport(FabricExportDocument(request, out, kExportingProgram));
         ShowResults(
             resultsABDDialog_,

@@ -26,7 +26,8 @@ const CResultTableForm<Fabric3DResults>::Rows kRows = {{
 }  // namespace
 
 CResults3DDialog::CResults3DDialog(IWindowSystem& windowSystem)
-    : CResultTableForm(windowSystem, "3D Results", "Create Output File", kRows) {}
+    : CResultTableForm(windowSystem, "3D Results", "Create Output File", ResultCase::Fabric,
+                       Fabric3DProperties(), kRows) {}
 
 const CResults3DDialog::Rows& CResults3DDialog::RowTexts() {
     return kRows;

@@ -5,7 +5,7 @@
 
 // "3D Results": the woven fabric's 3D engineering constants [GPa], expansion coefficients
 // [ppm/K] and in-plane coupling ratios from WFProperties model 0, with "Create Output File" and
-// "Return". The thickness is not shown; the report prints it.
+// "Return".
 class CResults3DDialog : public CResultTableForm<Fabric3DResults> {
 public:
     explicit CResults3DDialog(IWindowSystem& windowSystem);

@@ -17,7 +17,8 @@ const CResultTableForm<RandomMatResults>::Rows kRows = {{
 }  // namespace
 
 CResultsRandomDialog::CResultsRandomDialog(IWindowSystem& windowSystem)
-    : CResultTableForm(windowSystem, "Random Model Results", "Create Output", kRows) {}
+    : CResultTableForm(windowSystem, "Random Model Results", "Create Output", ResultCase::RandomMat,
+                       RandomMatProperties(), kRows) {}
 
 const CResultsRandomDialog::Rows& CResultsRandomDialog::RowTexts() {
     return kRows;

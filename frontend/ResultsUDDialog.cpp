@@ -17,7 +17,8 @@ const CResultTableForm<UDResults>::Rows kRows = {{
 }  // namespace
 
 CResultsUDDialog::CResultsUDDialog(IWindowSystem& windowSystem)
-    : CResultTableForm(windowSystem, "MicroMechanical Model Results", "Create Output", kRows) {}
+    : CResultTableForm(windowSystem, "MicroMechanical Model Results", "Create Output",
+                       ResultCase::UDPly, UDPlyProperties(), kRows) {}
 
 const CResultsUDDialog::Rows& CResultsUDDialog::RowTexts() {
     return kRows;

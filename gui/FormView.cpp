@@ -39,7 +39,7 @@ void CFormView::RunCommand(const ViewCommand& command) {
     if (layout() != nullptr) {
         layout()->activate();
     }
-    FocusFailedField();
+    FocusRefusedField();
 }
 
 void CFormView::accept() {
@@ -50,12 +50,21 @@ void CFormView::reject() {
     RunCommand([this] { form_.PressCancel(); });
 }
 
+const CControl* CFormView::ControlOf(const QWidget* widget) const {
+    for (const auto& mirror : mirrors_) {
+        if (mirror->Widget() == widget) {
+            return &mirror->Control();
+        }
+    }
+    return nullptr;
+}
+
 ViewCommand CFormView::Command(ViewCommand command) {
     return [this, command = std::move(command)] { RunCommand(command); };
 }
 
-void CFormView::FocusFailedField() {
-    const CControl* failed = form_.FailedControl();
+void CFormView::FocusRefusedField() {
+    const CControl* failed = form_.TakeFocusRequest();
     if (failed == nullptr) {
         return;
     }

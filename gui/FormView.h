@@ -19,8 +19,9 @@ class QPushButton;
 
 // Base of the Qt views: a modal QDialog over one headless form. A view builds its widgets, binds
 // each to its control through a mirror and forwards the user's actions to the form's commands.
-// After every command it either closes (the form has ended itself) or refreshes every mirror and
-// moves the focus to a number field that did not parse. Escape and the close box are the form's
+// After every command it either closes (the form has ended itself) or refreshes every mirror and,
+// after a refusal, moves the focus to the field it was about (a number that did not parse, a
+// value a check refused) with its text selected. Escape and the close box are the form's
 // cancel; Enter clicks the default button. The view never decides anything itself.
 class CFormView : public QDialog {
 public:
@@ -34,6 +35,9 @@ public:
 
     void accept() override;
     void reject() override;
+
+    // The control a widget of this view shows, or nullptr.
+    const CControl* ControlOf(const QWidget* widget) const;
 
 protected:
     // A command that refreshes the view (or closes it) after it has run.
@@ -65,7 +69,7 @@ protected:
     QHBoxLayout* MakeButtonRow(std::initializer_list<QPushButton*> buttons);
 
 private:
-    void FocusFailedField();
+    void FocusRefusedField();
 
     CForm& form_;
     std::vector<std::unique_ptr<CControlMirror>> mirrors_;

@@ -13,23 +13,37 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "WeavePreview.h"
 
-// The menu's keyboard shortcuts (Ctrl+C for the configuration) win over the same keys in a
-// focused edit field (Ctrl+C is its copy): the field is told to let them through.
+// The menu's keyboard shortcut Ctrl+C, which is also the edit fields' copy key. In a focused edit
+// field the field keeps the key and the form decides (CMainDialog::PressCopyKey): a selection is
+// copied, otherwise the configuration opens as from the menu. Elsewhere the menu's shortcut
+// fires.
 class CShortcutPassage : public QObject {
 public:
-    explicit CShortcutPassage(QObject* parent) : QObject(parent) {}
+    using CopyKey = std::function<void(QLineEdit&)>;
+
+    CShortcutPassage(QObject* parent, CopyKey copyKey)
+        : QObject(parent), copyKey_(std::move(copyKey)) {}
 
     void Add(const QKeySequence& shortcut) { shortcuts_.push_back(shortcut); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::ShortcutOverride) {
+        auto* edit = qobject_cast<QLineEdit*>(watched);
+        if (edit != nullptr &&
+            (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)) {
             auto* key = static_cast<QKeyEvent*>(event);
-            if (shortcuts_.contains(QKeySequence(key->keyCombination()))) {
-                event->ignore();
+            const QKeySequence pressed(key->keyCombination());
+            if (pressed == kCopyKey && shortcuts_.contains(pressed)) {
+                // Accepting the override keeps the key from the menu; the press that follows is
+                // the form's.
+                event->accept();
+                if (event->type() == QEvent::KeyPress) {
+                    copyKey_(*edit);
+                }
                 return true;
             }
         }
@@ -37,6 +51,8 @@ protected:
     }
 
 private:
+    static inline const QKeySequence kCopyKey{Qt::CTRL | Qt::Key_C};
+    CopyKey copyKey_;
     QList<QKeySequence> shortcuts_;
 };
 
@@ -56,7 +72,10 @@ QGridLayout* MakeFieldGrid(QWidget* parent) {
 
 CMainDialogView::CMainDialogView(CMainDialog& form, QWidget* parent)
     : CFormView(form, parent), form_(form) {
-    auto* passage = new CShortcutPassage(this);
+    auto* passage = new CShortcutPassage(this, [this](QLineEdit& edit) {
+        RunCommand(
+            [this, selected = edit.selectedText().toStdString()] { form_.PressCopyKey(selected); });
+    });
     auto* layout = new QVBoxLayout(this);
     layout->setMenuBar(MakeMenuBar(*passage));
     layout->addWidget(MakeCaseGroup());

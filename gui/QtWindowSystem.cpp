@@ -1,8 +1,10 @@
 #include "QtWindowSystem.h"
 
+#include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTextBrowser>
 #include <QTimer>
@@ -28,18 +30,54 @@ QMessageBox::Icon ToQt(MessageIcon icon) {
     return QMessageBox::NoIcon;
 }
 
+QMessageBox::StandardButtons ToQt(MessageButtons buttons) {
+    switch (buttons) {
+        case MessageButtons::YesNo:
+            return QMessageBox::Yes | QMessageBox::No;
+        case MessageButtons::YesNoCancel:
+            return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+        case MessageButtons::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
+QMessageBox::StandardButton ToQt(MessageAnswer answer) {
+    switch (answer) {
+        case MessageAnswer::Yes:
+            return QMessageBox::Yes;
+        case MessageAnswer::No:
+            return QMessageBox::No;
+        case MessageAnswer::Cancel:
+            return QMessageBox::Cancel;
+        case MessageAnswer::Ok:
+            break;
+    }
+    return QMessageBox::Ok;
+}
+
 }  // namespace
 
+// A Yes/No box closed without an answer (Escape takes No there) says No; a box with Cancel,
+// Cancel. A box whose loop ends without a button (the application quitting) says the same.
 MessageAnswer CQtWindowSystem::ShowMessage(const Message& message) {
-    const bool question = message.buttons == MessageButtons::YesNo;
     QMessageBox box(ToQt(message.icon), QString::fromStdString(message.caption),
-                    QString::fromStdString(message.text),
-                    question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, ActiveView());
-    const int pressed = box.exec();
-    if (!question) {
-        return MessageAnswer::Ok;
+                    QString::fromStdString(message.text), ToQt(message.buttons), ActiveView());
+    if (message.defaultButton) {
+        box.setDefaultButton(ToQt(*message.defaultButton));
     }
-    return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+    const int pressed = box.exec();
+    switch (message.buttons) {
+        case MessageButtons::Ok:
+            return MessageAnswer::Ok;
+        case MessageButtons::YesNo:
+            return pressed == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
+        case MessageButtons::YesNoCancel:
+            break;
+    }
+    return pressed == QMessageBox::Yes  ? MessageAnswer::Yes
+           : pressed == QMessageBox::No ? MessageAnswer::No
+                                        : MessageAnswer::Cancel;
 }
 
 FormResult CQtWindowSystem::RunModal(CForm& form) {
@@ -88,6 +126,10 @@ SaveFileAnswer CQtWindowSystem::AskSaveFile(const SaveFileQuestion& question) {
     answer.path = path.toStdString();
     answer.filter = std::max(0, static_cast<int>(filters.indexOf(selected)));
     return answer;
+}
+
+void CQtWindowSystem::SetClipboardText(const std::string& text) {
+    QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
 void CQtWindowSystem::FormShown(CFormView&) {}

@@ -8,10 +8,10 @@ class CFormView;
 class QWidget;
 
 // The forms' window system on Qt Widgets. Messages are QMessageBoxes (OK without icon,
-// information, exclamation, Yes/No question), captioned as the form asks; documents are Markdown
-// shown as formatted text. RunModal opens the Qt
-// view of the form's class over the view that is open, initialises the form and runs the view's
-// modal loop until the form has ended itself. Needs a QApplication.
+// information, exclamation, Yes/No and Yes/No/Cancel questions), captioned as the form asks;
+// documents are Markdown shown as formatted text; the clipboard is QGuiApplication's. RunModal
+// opens the Qt view of the form's class over the view that is open, initialises the form and runs
+// the view's modal loop until the form has ended itself. Needs a QApplication.
 class CQtWindowSystem : public IWindowSystem {
 public:
     MessageAnswer ShowMessage(const Message& message) override;
@@ -23,6 +23,8 @@ public:
 
     // A QFileDialog over the open view; it asks itself before a file is replaced.
     SaveFileAnswer AskSaveFile(const SaveFileQuestion& question) override;
+
+    void SetClipboardText(const std::string& text) override;
 
 protected:
     // Called from inside a form's modal loop once its window is shown. Tests and the screenshot

@@ -1,8 +1,10 @@
 #include "ResultViews.h"
 
+#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -13,7 +15,7 @@
 namespace {
 
 // Six significant digits with sign and exponent fit in this width. The values take the focus
-// only when clicked (to copy them), so the form opens with the focus on its output button.
+// only when clicked (to copy them).
 constexpr int kValueWidth = 100;
 
 std::string ValueFieldName(std::size_t field) {
@@ -23,9 +25,58 @@ std::string ValueFieldName(std::size_t field) {
 }  // namespace
 
 template <typename Record>
+QLayout* CResultsView::MakeHeading(const CResultsForm<Record>& form) {
+    auto* heading = new QVBoxLayout;
+    QLabel* summary = MakeLabel(form.Summary());
+    summary->setObjectName("summary");
+    summary->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // A fabric's summary is longer than its table is wide: it wraps rather than widening the
+    // value column.
+    summary->setWordWrap(true);
+    heading->addWidget(summary);
+    auto* thickness = new QHBoxLayout;
+    QLineEdit* value = MakeNumberDisplay(form.ThicknessField(), "thickness");
+    value->setMinimumWidth(kValueWidth);
+    value->setMaximumWidth(kValueWidth + 20);
+    value->setAlignment(Qt::AlignRight);
+    value->setFocusPolicy(Qt::ClickFocus);
+    QLabel* label = MakeLabel(form.ThicknessLabel());
+    label->setBuddy(value);
+    thickness->addWidget(label);
+    thickness->addWidget(value);
+    thickness->addWidget(MakeLabel(form.ThicknessUnit()));
+    thickness->addStretch(1);
+    heading->addLayout(thickness);
+    return heading;
+}
+
+// The form opens with the focus on "Return", so that Enter leaves it as it does from a value; Tab
+// goes through the buttons in their order on the form.
+template <typename Record>
+QLayout* CResultsView::MakeButtons(CResultsForm<Record>& form) {
+    QPushButton* copy = MakeButton(form.copyButton, [&form] { form.PressCopy(); });
+    QPushButton* exportButton = MakeButton(form.exportButton, [&form] { form.PressExport(); });
+    QPushButton* output = MakeButton(form.outputButton, [&form] { form.PressOutput(); });
+    QPushButton* returnButton = MakeButton(form.returnButton, [&form] { form.PressReturn(); });
+    returnButton->setFocus(Qt::OtherFocusReason);
+    return MakeButtonRow({copy, exportButton, output, returnButton});
+}
+
+void CResultsView::keyPressEvent(QKeyEvent* event) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!enter || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+        CFormView::keyPressEvent(event);
+        return;
+    }
+    const auto* focused = dynamic_cast<const CButton*>(ControlOf(QApplication::focusWidget()));
+    RunCommand([this, focused] { pressEnter_(focused); });
+}
+
+template <typename Record>
 CResultTableView<Record>::CResultTableView(CResultTableForm<Record>& form, QWidget* parent)
-    : CFormView(form, parent) {
+    : CResultsView(form, parent) {
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(MakeHeading(form));
     auto* grid = new QGridLayout;
     grid->setHorizontalSpacing(16);
     QLabel* headings[] = {MakeLabel(form.propertyHeading), MakeLabel(form.unitHeading),
@@ -51,10 +102,7 @@ CResultTableView<Record>::CResultTableView(CResultTableForm<Record>& form, QWidg
     note->setObjectName("note");
     note->setWordWrap(true);
     layout->addWidget(note);
-    layout->addLayout(
-        MakeButtonRow({MakeButton(form.exportButton, [&form] { form.PressExport(); }),
-                       MakeButton(form.outputButton, [&form] { form.PressOutput(); }),
-                       MakeButton(form.returnButton, [&form] { form.PressReturn(); })}));
+    layout->addLayout(MakeButtons(form));
 }
 
 template class CResultTableView<UDResults>;
@@ -62,7 +110,7 @@ template class CResultTableView<RandomMatResults>;
 template class CResultTableView<Fabric3DResults>;
 
 CResultsABDView::CResultsABDView(CResultsABDDialog& form, QWidget* parent)
-    : CFormView(form, parent), form_(form) {
+    : CResultsView(form, parent), form_(form) {
     using F = FabricABDResults;
     auto* relation = new QGridLayout;
     relation->addWidget(MakeVectorGroup(form_.ntGroup, F::NTx), 0, 0);
@@ -80,15 +128,13 @@ CResultsABDView::CResultsABDView(CResultsABDDialog& form, QWidget* parent)
                         4);
 
     auto* layout = new QVBoxLayout(this);
+    layout->addLayout(MakeHeading(form));
     layout->addLayout(relation);
     auto* bottom = new QHBoxLayout;
     bottom->addWidget(MakeCouplingGroup());
     bottom->addStretch(1);
     layout->addLayout(bottom);
-    layout->addLayout(
-        MakeButtonRow({MakeButton(form.exportButton, [&form] { form.PressExport(); }),
-                       MakeButton(form.outputButton, [&form] { form.PressOutput(); }),
-                       MakeButton(form.returnButton, [&form] { form.PressReturn(); })}));
+    layout->addLayout(MakeButtons(form));
 }
 
 QLineEdit* CResultsABDView::MakeValueField(std::size_t field) {

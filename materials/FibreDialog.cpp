@@ -48,8 +48,11 @@ void CFibreDialog::OnOK() {
         return;
     }
     // Checked in the record's units, so that a value that overflows them is refused too.
-    if (InvalidFibreProperty(MakeRecord().properties) >= 0) {
+    const CNumberField* fields[] = {&e1Field_,   &e2Field_,     &g12Field_,    &g23Field_,
+                                    &nu12Field_, &alpha1Field_, &alpha2Field_, &densityField_};
+    if (const int invalid = InvalidFibreProperty(MakeRecord().properties); invalid >= 0) {
         Refuse("Invalid Data Value");
+        RefuseControl(*fields[invalid]);
     } else if (AcceptIdentity("Please specify the Fibre's name")) {
         EndDialog(FormResult::Accepted);
     }

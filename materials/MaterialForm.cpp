@@ -36,6 +36,7 @@ void CMaterialForm::Refuse(const std::string& text) {
 bool CMaterialForm::AcceptIdentity(const std::string& emptyNameText) {
     if (name_.empty()) {
         Refuse(emptyNameText);
+        RefuseControl(nameField_);
         return false;
     }
     if (std::string refusal = MaterialTextRefusal(name_, user_, date_, kind_); !refusal.empty()) {

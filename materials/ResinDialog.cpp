@@ -36,10 +36,14 @@ void CResinDialog::OnOK() {
     }
     // Checked in the record's units, so that a value that overflows them is refused too.
     const int invalid = InvalidResinProperty(MakeRecord().properties);
+    const CNumberField* fields[] = {&eField_, &nuField_, &alphaField_};
     if (invalid == 1) {
         Refuse("Invalid poison's ratio.\nValid range: (-1,0.5)");
     } else if (invalid >= 0) {
         Refuse("Invalid Data Value");
+    }
+    if (invalid >= 0) {
+        RefuseControl(*fields[invalid]);
     } else if (AcceptIdentity("Please specify the resin's name")) {
         EndDialog(FormResult::Accepted);
     }

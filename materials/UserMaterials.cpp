@@ -238,6 +238,16 @@ std::string CUserMaterials::LoadFailureText(const std::string& fileName) const {
     return text + ": " + fault_->reason;
 }
 
+std::string CUserMaterials::LoadWarning(const std::string& fileName) const {
+    if (!fault_) {
+        return {};
+    }
+    return "The user-defined resins and fibres could not be loaded:\n" + LoadFailureText(fileName) +
+           "\n\nOnly the built-in materials are listed. Before any save replaces it, the file "
+           "will be kept as a backup, \"" +
+           FreeBackupName(fileName).string() + "\".";
+}
+
 std::optional<std::string> CUserMaterials::SaveUserMaterials(const std::string& fileName) {
     // The file is replaced by renaming, which the directory's rights allow even for a file the
     // user made read-only; respect that protection as writing in place would.

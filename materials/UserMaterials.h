@@ -38,6 +38,12 @@ public:
     // Why the last load failed, naming the file and the line ("\"userData.dat\", line 12: ..."),
     // or "" when it did not fail (a missing file is not a failure).
     std::string LoadFailureText(const std::string& fileName) const;
+    // Whether the last load found the file and could not read it.
+    bool LoadFailed() const { return fault_.has_value(); }
+    // The warning the desktop program shows once at start-up after a failed load: the file, the
+    // line and the reason, and the backup the file will be kept as before any save replaces it;
+    // "" when the load did not fail.
+    std::string LoadWarning(const std::string& fileName) const;
 
     // Writes both lists, head first, into a temporary file beside `fileName` and renames it over
     // the old file, so a failed save leaves the old file as it was. When the start-up load did

@@ -16,7 +16,8 @@
 // answers Yes/No questions and save-file dialogs from queues (OK boxes need no answer), and plays
 // a scripted user
 // for each form it runs modally: the next script in the queue drives the open form through its
-// commands. Documents shown for reading are recorded and need no script. A form still open when its
+// commands. Documents shown for reading are recorded and need no script; the clipboard is a
+// string. A form still open when its
 // script returns is closed by its close box (PressCancel). A missing answer or script, or a script
 // for another form class, fails the test; so does an answer or a script still queued when the
 // window system goes (a form that never opened).
@@ -29,6 +30,7 @@ public:
         std::string markdown;
     };
     std::vector<Document> documents;  // shown for reading, in order
+    std::string clipboard;            // the text last put on the clipboard
 
     ~CScriptedWindowSystem() override {
         for (const QueuedScript& script : scripts_) {
@@ -129,6 +131,8 @@ public:
     void ShowDocument(const std::string& title, std::string_view markdown) override {
         documents.push_back({title, std::string(markdown)});
     }
+
+    void SetClipboardText(const std::string& text) override { clipboard = text; }
 
 private:
     struct QueuedScript {

@@ -129,25 +129,26 @@ TEST_F(ChartFormTest, DrawReadsTheRangeAndRefusesOneThatCannotBeCharted) {
         EXPECT_EQ(chart.Chart().percents.size(), 171u);
         EXPECT_EQ(chart.Chart().regions.size(), 2u);
 
+        const char* const invalid =
+            "Invalid range: from and to within (0,100) %, from below to, and a positive step";
+        const CNumberField* from = &chart.FromField();
+        const CNumberField* to = &chart.ToField();
+        const CNumberField* step = &chart.StepField();
+        // The field each refusal sends the user to: the first one at fault.
         const struct {
             const char *from, *to, *step, *message;
+            const CNumberField* focused;
         } refused[] = {
-            {"0", "75", "1",
-             "Invalid range: from and to within (0,100) %, from below to, and a "
-             "positive step"},
-            {"50", "100", "1",
-             "Invalid range: from and to within (0,100) %, from below to, and a "
-             "positive step"},
-            {"50", "50", "1",
-             "Invalid range: from and to within (0,100) %, from below to, and a "
-             "positive step"},
-            {"5", "75", "-1",
-             "Invalid range: from and to within (0,100) %, from below to, and a "
-             "positive step"},
-            {"5", "75", "0.01",
-             "Too many points: the range gives more than 1000 volume "
-             "fractions"},
-            {"5", "x", "1", "Please enter a number."},
+            {"0", "75", "1", invalid, from},
+            {"0", "100", "-1", invalid, from},
+            {"50", "100", "1", invalid, to},
+            {"50", "-inf", "1", invalid, to},
+            {"50", "50", "1", invalid, from},
+            {"5", "75", "-1", invalid, step},
+            {"5", "75", "nan", invalid, step},
+            {"5", "75", "0.01", "Too many points: the range gives more than 1000 volume fractions",
+             step},
+            {"5", "x", "1", "Please enter a number.", to},
         };
         for (const auto& row : refused) {
             chart.FromField().SetText(row.from);
@@ -156,6 +157,8 @@ TEST_F(ChartFormTest, DrawReadsTheRangeAndRefusesOneThatCannotBeCharted) {
             chart.Draw();
             EXPECT_EQ(windowSystem.MessageTexts().back(), row.message) << row.from << row.to;
             EXPECT_EQ(chart.Chart().percents.size(), 171u);
+            EXPECT_EQ(chart.TakeFocusRequest(), row.focused)
+                << row.from << ":" << row.to << ":" << row.step;
         }
     });
     // The range stays for the next opening.

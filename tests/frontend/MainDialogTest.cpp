@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -120,6 +121,10 @@ TEST_F(MainFormTest, RefusesVolumeFractionsOutsideTheOpenRange) {
                           {kBadVolume, "Plycalc", MessageIcon::None, MessageButtons::Ok}}))
                 << row.text;
         }
+        // The refused field takes the focus, once.
+        EXPECT_EQ(form.TakeFocusRequest(), row.accepted ? nullptr : &form.FibreVolumeField())
+            << row.text;
+        EXPECT_EQ(form.TakeFocusRequest(), nullptr);
     }
 }
 
@@ -154,13 +159,19 @@ TEST_F(MainFormTest, ChecksTheFabricDataBeforeCallingTheLibrary) {
     struct Row {
         const char* field;
         const char* text;
+        const char* focused;  // the field the refusal sends the user to
     };
-    // Each row spoils one of the otherwise valid inputs of TypeFabric.
+    // Each row spoils one of the otherwise valid inputs of TypeFabric. Parallel yarns are the
+    // fill angle's fault, whichever angle was typed last.
     const Row rows[] = {
-        {"warpCount", "0"},   {"warpCount", "-1000"}, {"warpCount", "inf"},  {"fillCount", "0"},
-        {"fillCount", "nan"}, {"density", "0"},       {"density", "-0.3"},   {"density", "1e999"},
-        {"fillAngle", "0"},   {"fillAngle", "180"},   {"fillAngle", "-360"}, {"fillAngle", "nan"},
-        {"warpAngle", "inf"}, {"warpAngle", "90"},    {"warpAngle", "-270"},
+        {"warpCount", "0", "warpCount"},    {"warpCount", "-1000", "warpCount"},
+        {"warpCount", "inf", "warpCount"},  {"fillCount", "0", "fillCount"},
+        {"fillCount", "nan", "fillCount"},  {"density", "0", "density"},
+        {"density", "-0.3", "density"},     {"density", "1e999", "density"},
+        {"fillAngle", "0", "fillAngle"},    {"fillAngle", "180", "fillAngle"},
+        {"fillAngle", "-360", "fillAngle"}, {"fillAngle", "nan", "fillAngle"},
+        {"warpAngle", "inf", "warpAngle"},  {"warpAngle", "90", "fillAngle"},
+        {"warpAngle", "-270", "fillAngle"},
     };
     CMainDialog& form = Open();
     auto fieldNamed = [&](const std::string& name) -> CNumberField& {
@@ -182,13 +193,23 @@ TEST_F(MainFormTest, ChecksTheFabricDataBeforeCallingTheLibrary) {
         EXPECT_TRUE(calls.empty()) << row.field << " " << row.text;
         EXPECT_EQ(windowSystem.MessageTexts(), std::vector<std::string>{kBadFabric})
             << row.field << " " << row.text;
+        EXPECT_EQ(form.FailedControl(), &fieldNamed(row.focused)) << row.field << " " << row.text;
     }
+    // The first offending field in the form's order, top to bottom.
+    TypeFabric(form);
+    form.ArealDensityField().SetText("0");
+    form.FillCountField().SetText("-1");
+    form.FillAngleField().SetText("0");
+    form.Calculate();
+    EXPECT_EQ(form.FailedControl(), &form.FillCountField());
+
     // The volume fraction is checked first.
     windowSystem.messages.clear();
     TypeFabric(form, "0");
     form.WarpCountField().SetText("0");
     form.Calculate();
     EXPECT_EQ(windowSystem.MessageTexts(), std::vector<std::string>{kBadVolume});
+    EXPECT_EQ(form.FailedControl(), &form.FibreVolumeField());
 
     windowSystem.messages.clear();
     TypeFabric(form);
@@ -232,6 +253,14 @@ TEST_F(MainFormTest, ResultsThatAreNotFiniteAreRefused) {
     EXPECT_EQ(calls.size(), 1u);
     EXPECT_EQ(windowSystem.MessageTexts(), std::vector<std::string>{kBadFabric});
     EXPECT_TRUE(windowSystem.formsRun.empty());
+    EXPECT_EQ(form.TakeFocusRequest(), &form.FibreVolumeField());
+
+    // So are fabrics the library refuses (a fraction the yarns cannot hold).
+    windowSystem.messages.clear();
+    fabricResult = [](double*) { return false; };
+    form.Calculate();
+    EXPECT_EQ(windowSystem.MessageTexts(), std::vector<std::string>{kBadFabric});
+    EXPECT_EQ(form.TakeFocusRequest(), &form.FibreVolumeField());
 
     // A UD ply whose fibre has no transverse stiffness divides by zero.
     windowSystem.messages.clear();
@@ -251,6 +280,26 @@ TEST_F(MainFormTest, ResultsThatAreNotFiniteAreRefused) {
     form.Calculate();
     EXPECT_EQ(windowSystem.MessageTexts(),
               (std::vector<std::string>{"User-defined fibre created", kBadFabric}));
+    EXPECT_EQ(form.FailedControl(), &form.FibreVolumeField());
+}
+
+// Ctrl+C copies a selection in an edit field and is the configuration's shortcut elsewhere.
+TEST_F(MainFormTest, TheCopyKeyCopiesASelectionAndOtherwiseOpensTheConfiguration) {
+    CMainDialog& form = Open();
+    windowSystem.clipboard = "before";
+    form.PressCopyKey("55.5");
+    EXPECT_EQ(windowSystem.clipboard, "55.5");
+    EXPECT_TRUE(windowSystem.formsRun.empty());
+
+    windowSystem.QueueForm<CConfigurationDialog>([](CConfigurationDialog& f) { f.PressCancel(); });
+    form.PressCopyKey("");
+    EXPECT_EQ(windowSystem.formsRun, std::vector<std::string>{"CONFIGURATION"});
+    EXPECT_EQ(windowSystem.clipboard, "55.5");
+    const auto configuration =
+        std::find_if(CMainDialog::Menu().begin(), CMainDialog::Menu().end(),
+                     [](const MenuItem& item) { return std::string(item.shortcut) == "Ctrl+C"; });
+    ASSERT_NE(configuration, CMainDialog::Menu().end());
+    EXPECT_EQ(configuration->command, &CMainDialog::OpenConfiguration);
 }
 
 TEST_F(MainFormTest, PassesTheSelectedMaterialsAndModelsToTheUDAndRandomMatModels) {

@@ -183,3 +183,28 @@ TEST_F(MainFormTest, ChangesAnsweredNoAtExitLeaveTheFileAsItWas) {
     EXPECT_EQ(windowSystem.messages.back().text, kChangedQuestion);
     EXPECT_EQ(Read("userData.dat"), kUserFile);
 }
+
+// A deletion is as much the user's work as a creation: the close box asks before it is lost.
+TEST_F(MainFormTest, TheCloseBoxAfterADeletionAsksTheExitQuestionWithCancel) {
+    Write("userData.dat", kUserFile);
+    Open();
+    bool openAfterCancel = false;
+    windowSystem.QueueForm<CMainDialog>([&](CMainDialog& f) {
+        f.OpenMaterials();
+        f.PressCancel();
+        openAfterCancel = f.IsOpen();
+        f.PressCancel();
+    });
+    windowSystem.QueueForm<CMaterialsDialog>([](CMaterialsDialog& f) {
+        f.SelectFibre(RowOf(f.FibreTable(), "Flax"));
+        f.DeleteSelected();
+    });
+    windowSystem.QueueAnswer(MessageAnswer::Yes);     // delete "Flax"
+    windowSystem.QueueAnswer(MessageAnswer::Cancel);  // stay in the form
+    windowSystem.QueueAnswer(MessageAnswer::No);      // leave without saving
+    app_->Run();
+    EXPECT_TRUE(openAfterCancel);
+    EXPECT_EQ(windowSystem.messages.back().text, kChangedQuestion);
+    EXPECT_EQ(windowSystem.messages.back().buttons, MessageButtons::YesNoCancel);
+    EXPECT_EQ(Read("userData.dat"), kUserFile);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <vector>
@@ -151,4 +152,133 @@ TEST(ResultForms, ABDFormShowsClearedEntriesAsZeroAndScaledStrains) {
     EXPECT_EQ(windowSystem.RunModal(form), FormResult::Accepted);
     EXPECT_EQ(form.Results()[FabricABDResults::A16], 0.0f);
     EXPECT_EQ(form.Results()[FabricABDResults::EpsilonX], 0.0012f);
+}
+
+// Enter presses the button that has the focus; with the focus on a value (or nowhere) it is
+// "Return", the default button, which writes nothing.
+TEST(ResultForms, EnterPressesTheFocusedButtonElseReturn) {
+    CScriptedWindowSystem windowSystem;
+    CResultsUDDialog form(windowSystem);
+    form.SetResults(UDResults::FromLibrary(kUDOut));
+    EXPECT_TRUE(form.returnButton.IsDefault());
+    EXPECT_FALSE(form.outputButton.IsDefault() || form.copyButton.IsDefault());
+
+    struct Row {
+        const CButton* focused;
+        bool open;
+        FormResult result;
+    };
+    const Row rows[] = {{nullptr, false, FormResult::Cancelled},
+                        {&form.returnButton, false, FormResult::Cancelled},
+                        {&form.outputButton, false, FormResult::Accepted},
+                        {&form.copyButton, true, FormResult::Cancelled}};
+    for (const Row& row : rows) {
+        windowSystem.clipboard.clear();
+        bool open = false;
+        windowSystem.QueueForm<CResultsUDDialog>([&](CResultsUDDialog& f) {
+            f.ValueField(UDResults::E1).SetText("12345.7");
+            f.PressEnter(row.focused);
+            open = f.IsOpen();
+        });
+        EXPECT_EQ(windowSystem.RunModal(form), row.result);
+        EXPECT_EQ(open, row.open);
+        EXPECT_EQ(windowSystem.clipboard.empty(), row.focused != &form.copyButton);
+    }
+    // The export button exports and leaves the form open: without a document, it says so.
+    windowSystem.QueueForm<CResultsUDDialog>([&](CResultsUDDialog& f) {
+        f.PressEnter(&f.exportButton);
+        EXPECT_TRUE(f.IsOpen());
+    });
+    windowSystem.RunModal(form);
+    EXPECT_EQ(windowSystem.MessageTexts(),
+              std::vector<std::string>{"There are no results to export."});
+}
+
+// The summary of the inputs above the values, and the clipboard table: the inputs, then every
+// value with its label and unit as displayed, one row per line and tabs between cells.
+TEST(ResultForms, CopyPutsTheInputsAndEveryShownValueOnTheClipboard) {
+    CScriptedWindowSystem windowSystem;
+    CResultsUDDialog form(windowSystem);
+    EXPECT_FALSE(form.Summary().IsVisible());
+    EXPECT_FALSE(form.ThicknessField().IsVisible());
+    form.SetResults(UDResults::FromLibrary(kUDOut));
+    CalculationInputs inputs;
+    inputs.resinName = "ACG LTM 10";
+    inputs.fibreName = "E-\tGlass";  // a tab in a name must not split its cell
+    inputs.elasticModelName = "CCA";
+    inputs.thermalModelName = "ChamberLain(Hexag)";
+    inputs.fibreVolumePercent = 60.5;
+    inputs.warpCount = 99;  // a ply has no weave: not copied
+    form.SetInputs(inputs);
+    form.SetNote("Denser than round fibres pack.");
+    EXPECT_TRUE(form.Summary().IsVisible());
+    EXPECT_EQ(form.Summary().Text(),
+              "UD ply: resin ACG LTM 10, fibre E-\tGlass, Vf 60.5 %, elastic CCA, thermal "
+              "ChamberLain(Hexag)");
+    windowSystem.QueueForm<CResultsUDDialog>([](CResultsUDDialog& f) { f.PressCopy(); });
+    EXPECT_EQ(windowSystem.RunModal(form), FormResult::Cancelled);
+    EXPECT_EQ(windowSystem.clipboard,
+              "MicroMechanical Model Results\n"
+              "Case\t\tUD ply\n"
+              "Resin\t\tACG LTM 10\n"
+              "Fibre\t\tE- Glass\n"
+              "Elastic model\t\tCCA\n"
+              "Thermal model\t\tChamberLain(Hexag)\n"
+              "Fibre volume fraction\t%\t60.5\n"
+              "\n"
+              "Property\tUnit\tValue\n"
+              "Ex\tGPa\t12345.7\n"
+              "Ey = Ez\tGPa\t12.4262\n"
+              "Gxy = Gxz\tGPa\t3.95568\n"
+              "Gyz\tGPa\t4.29831\n"
+              "ν xy = ν xz\t\t0.268104\n"
+              "ν yx = ν zx\t\t0.0744868\n"
+              "ν yz = ν zy\t\t0.445471\n"
+              "α x\tppm/K\t6.70885\n"
+              "α y = α z\tppm/K\t24.389\n"
+              "Denser than round fibres pack.\n");
+}
+
+// A fabric's form shows its thickness with six digits and copies it with the weave data; the
+// laminate's entries are named after their place in the matrices.
+TEST(ResultForms, FabricFormsShowTheThicknessAndCopyTheWeaveData) {
+    CScriptedWindowSystem windowSystem;
+    CResultsABDDialog form(windowSystem);
+    std::vector<double> out(41, 0.0);
+    out[0] = 72.4e6;
+    form.SetResults(FabricABDResults::FromLibrary(out.data(), 1e-10, 1e-15));
+    CalculationInputs inputs;
+    inputs.resinName = "Hexcel RTM6";
+    inputs.fibreName = "Tenax HTA";
+    inputs.weaveName = "Satin  5H";
+    inputs.fibreVolumePercent = 55;
+    inputs.warpCount = 1200;
+    inputs.fillCount = 1150.5;
+    inputs.arealDensity = 0.2;
+    inputs.warpAngleDeg = 0;
+    inputs.fillAngleDeg = 90;
+    inputs.isoStrain = true;
+    inputs.finiteElements = true;
+    form.SetInputs(inputs);
+    form.SetThickness(0.28766512345);
+    EXPECT_TRUE(form.ThicknessField().IsVisible() && form.ThicknessField().IsReadOnly());
+    EXPECT_EQ(form.ThicknessField().Text(), "0.287665");
+    EXPECT_EQ(form.ThicknessLabel().Text() + " " + form.ThicknessUnit().Text(), "Thickness [mm]");
+    EXPECT_EQ(form.Summary().Text(),
+              "Woven fabric: resin Hexcel RTM6, fibre Tenax HTA, weave Satin  5H, Vf 55 %, warp "
+              "1200 1/m at 0°, fill 1150.5 1/m at 90°, 0.2 kg/m2, iso-strain, finite elements");
+    windowSystem.QueueForm<CResultsABDDialog>([](CResultsABDDialog& f) { f.PressCopy(); });
+    windowSystem.RunModal(form);
+    const std::string& text = windowSystem.clipboard;
+    for (const char* row :
+         {"\nWeave\t\tSatin  5H\n", "\nModel type\t\tIso-strain model\n",
+          "\nCalculation method\t\tFinite Elements\n", "\nFill count\t1/m\t1150.5\n",
+          "\nAreal density\tkg/m2\t0.2\n", "\nFill yarn angle\tdegrees\t90\n",
+          "\nProperty\tUnit\tValue\nThickness\tmm\t0.287665\nA11\tMN/m\t72.4\n",
+          "\nD26/D22\t\t0\n"}) {
+        EXPECT_NE(text.find(row), std::string::npos) << row << " in\n" << text;
+    }
+    // One line per input and value, none more: title, 12 inputs, blank, heading, thickness, 34.
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 1 + 12 + 1 + 1 + 1 + 34);
+    EXPECT_EQ(text.find("Elastic model"), std::string::npos);
 }

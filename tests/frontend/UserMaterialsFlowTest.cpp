@@ -152,7 +152,7 @@ TEST_F(MainFormTest, WithoutAFileExitOffersToCreateItAndYesWritesAnEmptyOne) {
     EXPECT_EQ(Read("userData.dat"), "USER DEFINED DATA\n\nRESINS:\n\n\nFIBRES:\n\n");
 }
 
-TEST_F(MainFormTest, ExitAnsweredNoOrTheCloseBoxWritesNothing) {
+TEST_F(MainFormTest, ExitAnsweredNoWritesNothing) {
     Open();
     windowSystem.QueueForm<CMainDialog>([](CMainDialog& f) {
         f.CreateResin();
@@ -163,18 +163,49 @@ TEST_F(MainFormTest, ExitAnsweredNoOrTheCloseBoxWritesNothing) {
     app_->Run();
     EXPECT_EQ(windowSystem.messages.back(), Question(kNotFoundQuestion));
     EXPECT_FALSE(std::filesystem::exists("userData.dat"));
-
-    windowSystem.messages.clear();
-    Open();
-    windowSystem.QueueForm<CMainDialog>([](CMainDialog& f) {
-        f.CreateResin();
-        f.PressCancel();
-    });
-    windowSystem.QueueForm<CResinDialog>([](CResinDialog& f) { TypeResin(f, "A"); });
-    app_->Run();
-    EXPECT_EQ(windowSystem.MessageTexts(), std::vector<std::string>{"User-defined resin created"});
-    EXPECT_FALSE(std::filesystem::exists("userData.dat"));
     EXPECT_TRUE(windowSystem.AllScriptsUsed());
+}
+
+// Escape and the close box end the program at once only when nothing would be lost; with a
+// material created in this run they ask the Exit question, Cancel staying in the form.
+TEST_F(MainFormTest, TheCloseBoxAsksTheExitQuestionWithCancelOnlyWhenMaterialsWereCreated) {
+    Open();
+    windowSystem.QueueForm<CMainDialog>([](CMainDialog& f) { f.PressCancel(); });
+    app_->Run();
+    EXPECT_TRUE(windowSystem.messages.empty());
+    EXPECT_EQ(app_->MainDialog().Result(), FormResult::Cancelled);
+
+    struct Row {
+        MessageAnswer answer;
+        bool saved;
+    };
+    for (const Row row : {Row{MessageAnswer::No, false}, Row{MessageAnswer::Yes, true}}) {
+        std::filesystem::remove("userData.dat");
+        windowSystem.messages.clear();
+        Open();
+        bool openAfterCancel = false;
+        windowSystem.QueueForm<CMainDialog>([&](CMainDialog& f) {
+            f.CreateResin();
+            f.PressCancel();
+            openAfterCancel = f.IsOpen();
+            f.PressCancel();
+        });
+        windowSystem.QueueForm<CResinDialog>([](CResinDialog& f) { TypeResin(f, "A"); });
+        windowSystem.QueueAnswer(MessageAnswer::Cancel);
+        windowSystem.QueueAnswer(row.answer);
+        app_->Run();
+        EXPECT_TRUE(openAfterCancel);
+        Message expected = Question(kNotFoundQuestion);
+        expected.buttons = MessageButtons::YesNoCancel;
+        EXPECT_EQ(windowSystem.messages,
+                  (std::vector<Message>{
+                      {"User-defined resin created", "Plycalc", MessageIcon::Information},
+                      expected,
+                      expected}));
+        EXPECT_EQ(std::filesystem::exists("userData.dat"), row.saved);
+        EXPECT_TRUE(windowSystem.AllScriptsUsed());
+    }
+    EXPECT_EQ(ResinNamesIn(Read("userData.dat")), std::vector<std::string>{"A"});
 }
 
 TEST_F(MainFormTest, SavesCreationsAheadOfLoadedMaterialsAndAsksOnlyWhenSomethingIsNew) {
@@ -217,24 +248,40 @@ TEST_F(MainFormTest, SavesCreationsAheadOfLoadedMaterialsAndAsksOnlyWhenSomethin
     EXPECT_TRUE(RelativelyNear(calls[0].resin[2], 73.3 * 1e-6, 1e-14));
 }
 
-TEST_F(MainFormTest, AFileThatDoesNotLoadLeavesOnlyTheCatalogueAndWarnsAtExit) {
+// One warning when the form opens names the file, the line and the reason and the backup; the
+// Exit question that follows has No as its default, at Exit and at the close box alike.
+TEST_F(MainFormTest, AFileThatDoesNotLoadIsReportedAtStartUpAndMakesNoTheDefaultAnswer) {
     // Two resins and one extra value line: thirteen lines load nothing at all.
     Write("userData.dat", FileOf(ResinLines("A") + ResinLines("B") + "Extra  :        \t1\n"));
     CMainDialog& form = Open();
     EXPECT_EQ(form.ResinList().Count(), 10);
     EXPECT_TRUE(form.UserMaterials().FileFound());
     EXPECT_FALSE(form.UserMaterials().ReadOk());
-    EXPECT_TRUE(windowSystem.messages.empty());
+    ASSERT_EQ(windowSystem.messages.size(), 1u);
+    const Message warning = windowSystem.messages[0];
+    EXPECT_EQ(warning.icon, MessageIcon::Exclamation);
+    EXPECT_EQ(warning.caption, "Plycalc");
+    EXPECT_EQ(warning.text, form.UserMaterials().LoadWarning("userData.dat"));
+    for (const char* part : {"\"userData.dat\", line 21", "\"userData.dat.bak\""}) {
+        EXPECT_NE(warning.text.find(part), std::string::npos) << part << " in " << warning.text;
+    }
 
     windowSystem.QueueForm<CMainDialog>([](CMainDialog& f) {
         f.CreateFibre();
+        f.PressCancel();
         f.Exit();
     });
     windowSystem.QueueForm<CFibreDialog>([](CFibreDialog& f) { TypeFibre(f, "Basalt"); });
+    windowSystem.QueueAnswer(MessageAnswer::Cancel);
     windowSystem.QueueAnswer(MessageAnswer::No);
     app_->Run();
-    EXPECT_EQ(windowSystem.messages.back(),
-              Question(std::string(kOverwriteQuestion) + kLoadWarning));
+    Message question = Question(std::string(kOverwriteQuestion) + kLoadWarning);
+    question.defaultButton = MessageAnswer::No;
+    Message closeBoxQuestion = question;
+    closeBoxQuestion.buttons = MessageButtons::YesNoCancel;
+    ASSERT_EQ(windowSystem.messages.size(), 4u);  // the warning is not shown again
+    EXPECT_EQ(windowSystem.messages[2], closeBoxQuestion);
+    EXPECT_EQ(windowSystem.messages[3], question);
 }
 
 TEST_F(MainFormTest, AMalformedFileNeitherHangsNorLoads) {

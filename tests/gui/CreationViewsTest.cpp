@@ -1,7 +1,12 @@
 // Creating user materials through the Qt views: the resin form reached from the list's
-// "User defined" entry, its refusals, the new entry in the list and the save at "Exit".
+// "User defined" entry, its refusals, the new entry in the list and the save at "Exit"; the
+// Exit question at Escape and the close box, and the warning of a user file that cannot be read.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QLineEdit>
 #include <QTemporaryDir>
 #include <QTest>
 #include <optional>
@@ -18,6 +23,8 @@ private slots:
 
     void userResinIsCreatedFromTheListAndSavedAtExit();
     void cancelledFibreCreationReturnsTheListToItsFirstEntry();
+    void escapeOrTheCloseBoxAfterACreationAsksTheExitQuestionWithCancel();
+    void anUnreadableUserFileIsReportedAtStartUpAndNoIsTheDefaultAnswer();
 
 private:
     std::optional<QTemporaryDir> workingDirectory_;
@@ -56,9 +63,13 @@ void CreationViewsTest::userResinIsCreatedFromTheListAndSavedAtExit() {
         user::Type(resin, "eField", "3.1");
         user::Type(resin, "nuField", "0.5");
         user::Type(resin, "alphaField", "73.3");
+        QVERIFY(QTest::qWaitForWindowActive(&resin));
         user::Click(resin, "Create");
         QVERIFY(resin.isVisible());
         QCOMPARE(user::Text(resin, "nuField"), QString("0.5"));
+        auto* nu = user::Find<QLineEdit>(resin, "nuField");
+        QCOMPARE(QApplication::focusWidget(), nu);
+        QCOMPARE(nu->selectedText(), QString("0.5"));
         user::Type(resin, "nuField", "0.4999");
         user::Click(resin, "Create");
         QVERIFY(!resin.isVisible());
@@ -94,6 +105,82 @@ void CreationViewsTest::cancelledFibreCreationReturnsTheListToItsFirstEntry() {
     application.Run();
     QVERIFY(windowSystem_->messages.empty());
     QVERIFY(!QFile::exists("userData.dat"));
+}
+
+namespace {
+
+// Creates a fibre "Basalt" through the menu of the main form's view.
+void CreateBasalt(CRecordingQtWindowSystem& windowSystem, CFormView& main) {
+    windowSystem.QueueView([](CFormView& fibre) {
+        user::Type(fibre, "nameField", "Basalt");
+        user::Type(fibre, "e1Field", "89");
+        user::Type(fibre, "densityField", "2700");
+        user::Click(fibre, "Create");
+    });
+    for (QAction* action : main.findChildren<QAction*>()) {
+        if (action->text() == "&Fibre") {
+            action->trigger();
+        }
+    }
+}
+
+}  // namespace
+
+void CreationViewsTest::escapeOrTheCloseBoxAfterACreationAsksTheExitQuestionWithCancel() {
+    CApplication application(*windowSystem_, "userData.dat");
+    bool openAfterCancel = false;
+    windowSystem_->QueueView([&](CFormView& main) {
+        // Without a creation Escape would end the program at once: create first.
+        CreateBasalt(*windowSystem_, main);
+        QTest::keyClick(&main, Qt::Key_Escape);
+        openAfterCancel = main.isVisible();
+        QCOMPARE(user::Find<QComboBox>(main, "fibreList")->currentText(), QString("Basalt"));
+        main.close();
+        QVERIFY(main.isVisible());  // Cancel again
+        main.close();
+        QVERIFY(!main.isVisible());
+    });
+    windowSystem_->QueueAnswer(MessageAnswer::Cancel);
+    windowSystem_->QueueAnswer(MessageAnswer::Cancel);
+    windowSystem_->QueueAnswer(MessageAnswer::Yes);
+    application.Run();
+
+    QVERIFY(openAfterCancel);
+    Message question{
+        "userData file not found during application startup.\nCreate a new userData file?", "EXIT",
+        MessageIcon::Question, MessageButtons::YesNoCancel};
+    QCOMPARE(windowSystem_->messages.size(), std::size_t{4});
+    QVERIFY(windowSystem_->messages[1] == question);
+    QVERIFY(windowSystem_->messages[3] == question);
+    QFile saved("userData.dat");
+    QVERIFY(saved.open(QIODevice::ReadOnly));
+    QVERIFY(QString::fromUtf8(saved.readAll()).contains("Basalt"));
+}
+
+void CreationViewsTest::anUnreadableUserFileIsReportedAtStartUpAndNoIsTheDefaultAnswer() {
+    QFile broken("userData.dat");
+    QVERIFY(broken.open(QIODevice::WriteOnly));
+    broken.write("USER DEFINED DATA\n\nRESINS:\n\nName\tA\n\nFIBRES:\n\n");
+    broken.close();
+    CApplication application(*windowSystem_, "userData.dat");
+    windowSystem_->QueueView([&](CFormView& main) {
+        QCOMPARE(windowSystem_->messages.size(), std::size_t{1});
+        CreateBasalt(*windowSystem_, main);
+        user::Click(main, "Exit");
+    });
+    windowSystem_->QueueAnswer(MessageAnswer::No);
+    application.Run();
+
+    QCOMPARE(windowSystem_->messages.size(), std::size_t{3});
+    const Message& warning = windowSystem_->messages[0];
+    QCOMPARE(warning.icon, MessageIcon::Exclamation);
+    QVERIFY(warning.text.find("\"userData.dat\", line 7") != std::string::npos);
+    QVERIFY(warning.text.find("\"userData.dat.bak\"") != std::string::npos);
+    const Message& question = windowSystem_->messages[2];
+    QCOMPARE(question.caption, std::string("EXIT"));
+    QVERIFY(question.defaultButton == MessageAnswer::No);
+    QVERIFY(broken.open(QIODevice::ReadOnly));
+    QVERIFY(broken.readAll().contains("Name\tA"));
 }
 
 QTEST_MAIN(CreationViewsTest)

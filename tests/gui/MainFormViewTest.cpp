@@ -1,7 +1,9 @@
 // The main form's Qt view driven through its widgets: a UD calculation from the lists to the
-// report, the case layout, refused input, the menu shortcut and the settings forms.
+// report, the case layout, refused input and the field it selects, the menu shortcut and the copy
+// key, and the settings forms.
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QGroupBox>
@@ -30,7 +32,9 @@ private slots:
     void caseButtonsSwapFabricAndMicromechanicalControlsInOnePlace();
     void fabricABDResultsReadAsTheirRelationWithRightAlignedMatrices();
     void refusedVolumeFractionsShowTheirMessagesAndCalculateNothing();
-    void ctrlCOpensConfigurationEvenFromAnEditFieldAndOkStoresSliders();
+    void ctrlCOpensConfigurationFromAFieldWithoutSelectionAndOkStoresSliders();
+    void ctrlCCopiesTheSelectionOfAnEditField();
+    void refusedFabricDataSelectsTheFirstOffendingField();
     void displayOptionsSpinStepsByDecadesAndCancelDiscards();
     void escapeClosesTheMainFormCancelled();
     void exportWritesTheMaterialAndLeavesTheResultsOpen();
@@ -199,8 +203,19 @@ void MainFormViewTest::refusedVolumeFractionsShowTheirMessagesAndCalculateNothin
         QTest::keyClick(&view, Qt::Key_Return);
         QCOMPARE(QApplication::focusWidget(), user::Find<QLineEdit>(view, "fibreVolumeField"));
         user::Type(view, "fibreVolumeField", "100");
+        auto* volume = user::Find<QLineEdit>(view, "fibreVolumeField");
+        QTest::mouseClick(user::Find<QPushButton>(view, "udCase"), Qt::LeftButton);
+        QVERIFY(QApplication::focusWidget() != volume);
         QTest::keyClick(&view, Qt::Key_Return);
         QVERIFY(view.isVisible());
+        // The refused field takes the focus with its text selected, to be typed over.
+        QCOMPARE(QApplication::focusWidget(), volume);
+        QCOMPARE(volume->selectedText(), QString("100"));
+        // Only once: the next command leaves the focus where the user puts it.
+        auto* resins = user::Find<QComboBox>(view, "resinList");
+        resins->setFocus();
+        user::Choose(view, "resinList", "Hexcel 8552");
+        QCOMPARE(QApplication::focusWidget(), resins);
     });
     const std::vector<std::string> expected = {"Please enter a number.",
                                                "Invalid fibre volume factor: (0,100) %"};
@@ -210,7 +225,7 @@ void MainFormViewTest::refusedVolumeFractionsShowTheirMessagesAndCalculateNothin
     QVERIFY(windowSystem_->formsShown == std::vector<std::string>{"Plycalc"});
 }
 
-void MainFormViewTest::ctrlCOpensConfigurationEvenFromAnEditFieldAndOkStoresSliders() {
+void MainFormViewTest::ctrlCOpensConfigurationFromAFieldWithoutSelectionAndOkStoresSliders() {
     const auto configure = [&](CFormView& configuration) {
         QCOMPARE(configuration.windowTitle(), QString("CONFIGURATION"));
         auto* gauss = user::Find<QSlider>(configuration, "gaussPointsSlider");
@@ -241,6 +256,55 @@ void MainFormViewTest::ctrlCOpensConfigurationEvenFromAnEditFieldAndOkStoresSlid
     QCOMPARE(form_->Configuration().accuracy, 100);
     QCOMPARE(form_->Configuration().gaussPoints, 7);
     QCOMPARE(form_->Configuration().warpUndulation, 100);
+}
+
+// With text selected in a field, Ctrl+C is the field's copy and opens nothing; the menu's
+// shortcut still works from a list.
+void MainFormViewTest::ctrlCCopiesTheSelectionOfAnEditField() {
+    QGuiApplication::clipboard()->clear();
+    RunMainForm(
+        [&](CFormView& view) {
+            QVERIFY(QTest::qWaitForWindowActive(&view));
+            user::Type(view, "fibreVolumeField", "57.25");
+            auto* volume = user::Find<QLineEdit>(view, "fibreVolumeField");
+            volume->setFocus();
+            volume->setSelection(0, 2);
+            QTest::keyClick(volume, Qt::Key_C, Qt::ControlModifier);
+            QCOMPARE(QGuiApplication::clipboard()->text(), QString("57"));
+            QCOMPARE(volume->text(), QString("57.25"));
+            QCOMPARE(windowSystem_->formsShown.size(), std::size_t{1});
+            auto* weaves = user::Find<QComboBox>(view, "weaveList");
+            weaves->setFocus();
+            QTest::keyClick(weaves, Qt::Key_C, Qt::ControlModifier);
+        },
+        {[](CFormView& configuration) {
+            QCOMPARE(configuration.windowTitle(), QString("CONFIGURATION"));
+        }});
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("57"));
+}
+
+// "Invalid data values" sends the user to the first field at fault, top to bottom: here the fill
+// angle, parallel to the warp.
+void MainFormViewTest::refusedFabricDataSelectsTheFirstOffendingField() {
+    RunMainForm([&](CFormView& view) {
+        QVERIFY(QTest::qWaitForWindowActive(&view));
+        user::Type(view, "fibreVolumeField", "55");
+        user::Type(view, "warpCountField", "1200");
+        user::Type(view, "fillCountField", "1150.5");
+        user::Type(view, "arealDensityField", "0.2");
+        user::Type(view, "warpAngleField", "90");
+        user::Type(view, "fillAngleField", "270");
+        user::Find<QLineEdit>(view, "fibreVolumeField")->setFocus();
+        user::Click(view, "Calculate");
+        auto* fill = user::Find<QLineEdit>(view, "fillAngleField");
+        QCOMPARE(QApplication::focusWidget(), fill);
+        QCOMPARE(fill->selectedText(), QString("270"));
+        user::Type(view, "fillCountField", "0");
+        user::Click(view, "Calculate");
+        QCOMPARE(QApplication::focusWidget(), user::Find<QLineEdit>(view, "fillCountField"));
+    });
+    QCOMPARE(windowSystem_->MessageTexts(),
+             (std::vector<std::string>{"Invalid data values", "Invalid data values"}));
 }
 
 void MainFormViewTest::displayOptionsSpinStepsByDecadesAndCancelDiscards() {

@@ -2,9 +2,13 @@
 // their buttons or by the window's close box.
 #include <QAbstractButton>
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QMessageBox>
 #include <QTest>
 #include <QTimer>
+#include <functional>
+#include <optional>
 
 #include "AboutDialog.h"
 #include "RecordingQtWindowSystem.h"
@@ -16,6 +20,8 @@ private slots:
     void messagesShowTheirCaptionIconAndButtons_data();
     void messagesShowTheirCaptionIconAndButtons();
     void formsEndByTheirButtonOrCancelledByTheCloseBox();
+    void questionsTakeTheirDefaultButtonAndEscapeCancelsWhereCancelIsOffered();
+    void clipboardTextReachesTheSystemClipboard();
 };
 
 void QtWindowSystemTest::messagesShowTheirCaptionIconAndButtons_data() {
@@ -78,6 +84,54 @@ void QtWindowSystemTest::formsEndByTheirButtonOrCancelledByTheCloseBox() {
     windowSystem.QueueView([](CFormView& view) { QVERIFY(view.close()); });
     QCOMPARE(windowSystem.RunModal(about), FormResult::Cancelled);
     QVERIFY(!about.IsOpen());
+}
+
+void QtWindowSystemTest::questionsTakeTheirDefaultButtonAndEscapeCancelsWhereCancelIsOffered() {
+    CQtWindowSystem windowSystem;
+    struct Row {
+        MessageButtons buttons;
+        std::optional<MessageAnswer> defaultButton;
+        QMessageBox::StandardButton expectedDefault;
+        std::function<void(QMessageBox&)> act;
+        MessageAnswer expected;
+    };
+    const auto escape = [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Escape); };
+    const auto enter = [](QMessageBox& box) { QTest::keyClick(&box, Qt::Key_Return); };
+    const Row rows[] = {
+        {MessageButtons::YesNoCancel, MessageAnswer::No, QMessageBox::No, escape,
+         MessageAnswer::Cancel},
+        {MessageButtons::YesNoCancel, MessageAnswer::No, QMessageBox::No, enter, MessageAnswer::No},
+        {MessageButtons::YesNoCancel, std::nullopt, QMessageBox::Yes, enter, MessageAnswer::Yes},
+        {MessageButtons::YesNo, MessageAnswer::No, QMessageBox::No, enter, MessageAnswer::No},
+        {MessageButtons::YesNo, std::nullopt, QMessageBox::Yes, escape, MessageAnswer::No},
+    };
+    for (const Row& row : rows) {
+        Message message{"Overwrite?", "EXIT", MessageIcon::Question, row.buttons};
+        message.defaultButton = row.defaultButton;
+        bool seen = false;
+        QTimer::singleShot(0, [&] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            QVERIFY(box != nullptr);
+            seen = true;
+            const bool cancel = row.buttons == MessageButtons::YesNoCancel;
+            QCOMPARE(box->standardButtons(),
+                     QMessageBox::Yes | QMessageBox::No |
+                         (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
+            // Without a default of its own the box leaves Enter to its first button, Yes.
+            if (row.defaultButton) {
+                QCOMPARE(box->defaultButton(), box->button(row.expectedDefault));
+            }
+            row.act(*box);
+        });
+        QCOMPARE(int(windowSystem.ShowMessage(message)), int(row.expected));
+        QVERIFY(seen);
+    }
+}
+
+void QtWindowSystemTest::clipboardTextReachesTheSystemClipboard() {
+    CQtWindowSystem windowSystem;
+    windowSystem.SetClipboardText("Ex\tGPa\t44.7262\nν xy\t\t0.268104\n");
+    QCOMPARE(QGuiApplication::clipboard()->text(), QString("Ex\tGPa\t44.7262\nν xy\t\t0.268104\n"));
 }
 
 QTEST_MAIN(QtWindowSystemTest)

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "FibreDialog.h"
@@ -212,4 +213,49 @@ TEST(FibreDialog, BuildsTheRecordInSIUnits) {
         EXPECT_EQ(record.properties[i], expected[i]) << i;
     }
     EXPECT_EQ(record.name, "Basalt");
+}
+
+// A refusal sends the user to the value it is about, its text selected by the view.
+TEST(CreationForms, RefusalsNameTheFieldTheyAreAbout) {
+    CScriptedWindowSystem windowSystem;
+    CResinDialog resin(windowSystem);
+    const struct {
+        const char *name, *e, *nu, *alpha;
+        CControl* focused;
+    } resinRows[] = {
+        {"R", "0", "0.5", "60", &resin.EField()},
+        {"R", "3", "0.5", "60", &resin.NuField()},
+        {"R", "3", "0.3", "inf", &resin.AlphaField()},
+        {"", "3", "0.3", "60", &resin.NameField()},
+        {"R", "3", "0.3", "60", nullptr},
+    };
+    for (const auto& row : resinRows) {
+        resin.Preset();
+        windowSystem.QueueForm<CResinDialog>([&](CResinDialog& f) {
+            f.NameField().SetText(row.name);
+            f.EField().SetText(row.e);
+            f.NuField().SetText(row.nu);
+            f.AlphaField().SetText(row.alpha);
+            f.PressCreate();
+            EXPECT_EQ(f.TakeFocusRequest(), row.focused) << row.name << " " << row.e;
+        });
+        windowSystem.RunModal(resin);
+    }
+
+    CFibreDialog fibre(windowSystem);
+    CNumberField* fields[] = {&fibre.E1Field(),     &fibre.E2Field(),     &fibre.G12Field(),
+                              &fibre.G23Field(),    &fibre.Nu12Field(),   &fibre.Alpha1Field(),
+                              &fibre.Alpha2Field(), &fibre.DensityField()};
+    const std::pair<int, const char*> fibreRows[] = {{3, "-1"}, {5, "nan"}, {7, "0"}};
+    for (const auto& [index, text] : fibreRows) {
+        fibre.Preset();
+        windowSystem.QueueForm<CFibreDialog>([&](CFibreDialog& f) {
+            f.NameField().SetText("F");
+            f.DensityField().SetText("1800");
+            fields[index]->SetText(text);
+            f.PressCreate();
+            EXPECT_EQ(f.TakeFocusRequest(), fields[index]) << index;
+        });
+        windowSystem.RunModal(fibre);
+    }
 }

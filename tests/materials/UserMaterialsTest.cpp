@@ -104,6 +104,8 @@ TEST_F(UserMaterialsFile, MissingFileLoadsNothingAndOffersToCreateOne) {
     EXPECT_FALSE(materials.ReadOk());
     EXPECT_EQ(materials.ResinCount() + materials.FibreCount(), 0u);
     EXPECT_EQ(materials.ExitQuestion(), kNotFoundQuestion);
+    EXPECT_FALSE(materials.LoadFailed());
+    EXPECT_EQ(materials.LoadWarning(file_), "") << "a missing file is no failure to warn of";
 
     materials.AddResin(Resin("R", 3e9, 0.3, 5e-5));
     EXPECT_EQ(materials.ExitQuestion(), kNotFoundQuestion);
@@ -210,6 +212,7 @@ TEST_F(UserMaterialsFile, ReadsValuesWhateverTheLabelsAndTheLineEnds) {
     EXPECT_EQ(loaded.Nu(), -0.25);
     EXPECT_EQ(loaded.Alpha(), 0.000073);
     EXPECT_EQ(materials.LoadFailureText("f"), "");
+    EXPECT_EQ(materials.LoadWarning("f"), "");
 
     // The same file with CR LF, CR alone, and without a line end after its last value.
     const std::string lf = FileOf(ResinLines("A") + ResinLines("B"), FibreLines("F"));
@@ -394,6 +397,12 @@ TEST_F(UserMaterialsFile, AfterAFailedLoadTheExitQuestionWarnsAndTheOldFileIsKep
     EXPECT_TRUE(materials.FileFound());
     EXPECT_FALSE(materials.ReadOk());
     EXPECT_EQ(materials.ExitQuestion(), std::nullopt) << "nothing created: leave without asking";
+    // The start-up warning names the line and the backup the save will make, past the old one.
+    EXPECT_TRUE(materials.LoadFailed());
+    const std::string warning = materials.LoadWarning(file_);
+    for (const std::string& part : {materials.LoadFailureText(file_), "\"" + file_ + ".bak.1\""}) {
+        EXPECT_NE(warning.find(part), std::string::npos) << part << " in " << warning;
+    }
 
     materials.AddResin(Resin("New", 3e9, 0.3, 5e-5));
     EXPECT_EQ(materials.ExitQuestion(), std::string(kOverwriteQuestion) + kLoadWarning);
