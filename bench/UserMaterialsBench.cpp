@@ -61,6 +61,11 @@ public:
     FormResult RunModal(CForm& form) override { return form.Result(); }
     void ShowDocument(const std::string&, std::string_view) override {}
     SaveFileAnswer AskSaveFile(const SaveFileQuestion&) override { return {}; }
+    WorkOutcome RunWork(const WorkRequest&, std::function<void(IProgressSink&)> work) override {
+        CUncancelledProgress progress;
+        work(progress);
+        return WorkOutcome::Finished;
+    }
 };
 
 // Start-up load and exit save of a large user file.

@@ -28,11 +28,12 @@
 struct CreationTexts;
 
 // The library entry points as the main form calls them. The defaults are Weftcore's; a test may
-// put recorders in their place to see exactly what the form passes.
+// put recorders in their place to see exactly what the form passes. The form calls them from the
+// thread the window system runs its work on (CCalculationJob).
 struct WeftcoreEntryPoints {
     std::function<void(double, const double*, const double*, short, short, double*)> udMixel;
     std::function<void(double, const double*, const double*, short, short, double*)> rndProperties;
-    WFPropertiesFunction wfProperties;
+    WFProgressPropertiesFunction wfProperties;
 
     static WeftcoreEntryPoints Library();
 };
