@@ -14,7 +14,9 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <memory>
 #include <mutex>
+#include <new>
 #include <thread>
 
 #include "MainDialog.h"
@@ -100,6 +102,8 @@ private slots:
 
     void timerFiresInTheGuiThreadDuringAFineBasketRun();
     void cancelReturnsAtOnceAndTheNextCalculateWaitsForTheAbandonedRun();
+    void workWithoutStagesRunsElsewhereUnderABusyCursorWithoutAWindow();
+    void anAbandonedWorkIsWaitedForWhenTheWindowSystemGoes();
 
 private:
     // Configuration at Fine, then "Basket 8x8" as ABD results by finite elements.
@@ -265,6 +269,67 @@ void CalculationProgressTest::cancelReturnsAtOnceAndTheNextCalculateWaitsForTheA
     QCOMPARE(windowSystem_->formsShown,
              (std::vector<std::string>{"Plycalc", "CONFIGURATION", "ABD RESULTS"}));
     QVERIFY(!QFile::exists("results_ABD.dat"));
+}
+
+// A piece of work without stages: on another thread, a wait cursor while it runs, no progress
+// window however long it takes, and an exception inside it is no crash.
+void CalculationProgressTest::workWithoutStagesRunsElsewhereUnderABusyCursorWithoutAWindow() {
+    CQtWindowSystem windowSystem;
+    std::thread::id workThread;
+    bool windowSeen = false;
+    Qt::CursorShape cursor = Qt::ArrowCursor;
+    QTimer watcher;
+    watcher.setInterval(10);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        windowSeen = windowSeen || ProgressWindow() != nullptr;
+        if (QApplication::overrideCursor() != nullptr) {
+            cursor = QApplication::overrideCursor()->shape();
+        }
+    });
+    watcher.start();
+    const WorkOutcome outcome = windowSystem.RunWork(WorkRequest{}, [&](IProgressSink&) {
+        workThread = std::this_thread::get_id();
+        std::this_thread::sleep_for(
+            std::chrono::milliseconds(3 * CQtWindowSystem::kProgressDelayMs));
+    });
+    watcher.stop();
+    QCOMPARE(outcome, WorkOutcome::Finished);
+    QVERIFY(workThread != std::this_thread::get_id());
+    QVERIFY(!windowSeen);
+    QCOMPARE(cursor, Qt::WaitCursor);
+    QVERIFY(QApplication::overrideCursor() == nullptr);
+
+    QCOMPARE(windowSystem.RunWork(WorkRequest{}, [](IProgressSink&) { throw std::bad_alloc(); }),
+             WorkOutcome::Finished);
+}
+
+// Cancelled work that is still running when the window system goes (the program ending) is
+// waited for: its thread is not left to run into freed memory.
+void CalculationProgressTest::anAbandonedWorkIsWaitedForWhenTheWindowSystemGoes() {
+    class CCancellingWindowSystem : public CQtWindowSystem {
+    protected:
+        void ProgressShown(QDialog& progress) override { progress.reject(); }
+    };
+    auto stopped = std::make_shared<std::atomic<bool>>(false);
+    {
+        CCancellingWindowSystem windowSystem;
+        WorkRequest request;
+        request.stages = {"One", "Two"};
+        const WorkOutcome outcome =
+            windowSystem.RunWork(request, [stopped](IProgressSink& progress) {
+                progress.EnterStage(0);
+                while (!progress.Cancelled()) {
+                    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+                }
+                // The rest of the stage under way.
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+                *stopped = true;
+            });
+        QCOMPARE(outcome, WorkOutcome::Cancelled);
+        QVERIFY(windowSystem.HasAbandonedWork());
+        QVERIFY(!*stopped);
+    }
+    QVERIFY(*stopped);
 }
 
 QTEST_MAIN(CalculationProgressTest)
