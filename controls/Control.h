@@ -39,6 +39,7 @@ public:
         : caption_(std::move(caption)), isDefault_(isDefault) {}
 
     const std::string& Caption() const { return caption_; }
+    void SetCaption(std::string caption) { caption_ = std::move(caption); }
     bool IsDefault() const { return isDefault_; }
 
 private:

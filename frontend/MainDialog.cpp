@@ -36,6 +36,7 @@ CMainDialog::CMainDialog(IWindowSystem& windowSystem, std::string userFileName)
       displayOptionsDialog_(windowSystem),
       resinDialog_(windowSystem),
       fibreDialog_(windowSystem),
+      materialsDialog_(windowSystem, catalogue_, userMaterials_, resinDialog_, fibreDialog_),
       aboutDialog_(windowSystem),
       resultsUDDialog_(windowSystem),
       resultsRandomDialog_(windowSystem),
@@ -49,7 +50,9 @@ CMainDialog::CMainDialog(IWindowSystem& windowSystem, std::string userFileName)
       elasticModelList_(DisplayLess),
       thermalModelList_(DisplayLess),
       formatButtons_({"3D Properties", "ABD Properties"}),
-      methodButtons_({"Average", "Finite Elements"}) {}
+      methodButtons_({"Average", "Finite Elements"}) {
+    materialsDialog_.SetChangeHandler([this] { RefreshMaterialLists(); });
+}
 
 const std::vector<MenuItem>& CMainDialog::Menu() {
     static const std::vector<MenuItem> menu = {
@@ -60,6 +63,7 @@ const std::vector<MenuItem>& CMainDialog::Menu() {
         {"&Options", "&Display", "", &CMainDialog::OpenDisplayOptions},
         {"&Create", "&Resin", "", &CMainDialog::CreateResin},
         {"&Create", "&Fibre", "", &CMainDialog::CreateFibre},
+        {"&Create", "&Materials...", "", &CMainDialog::OpenMaterials},
         {"&Help", "&Model reference", "", &CMainDialog::OpenModelReference},
         {"&Help", "&About Plycalc...", "", &CMainDialog::OpenAbout},
     };
@@ -247,9 +251,9 @@ struct CreationTexts {
 
 namespace {
 
-const CreationTexts kResinTexts = {"Please change the resin's name", "DUPLICATED RESIN'S NAME",
+const CreationTexts kResinTexts = {kDuplicateResinName, kDuplicateResinCaption,
                                    "User-defined resin created"};
-const CreationTexts kFibreTexts = {"Please change the fibre's name", "DUPLICATED FIBRE'S NAME",
+const CreationTexts kFibreTexts = {kDuplicateFibreName, kDuplicateFibreCaption,
                                    "User-defined fibre created"};
 
 }  // namespace
@@ -301,6 +305,29 @@ void CMainDialog::CreateFibre() {
             return userMaterials_.AddFibre(std::move(record));
         },
         fibreList_, kFibreTexts);
+}
+
+void CMainDialog::OpenMaterials() {
+    RunChild(materialsDialog_);
+}
+
+// A material is recognised by its property array, which an edit leaves where it was. The array
+// of a deleted material is only compared, never read: no record has been made since it went.
+void CMainDialog::RefreshMaterialLists() {
+    auto refill = [](CDropDownList<const double*>& list, auto entries) {
+        const double* const* selected = list.SelectedReference();
+        const double* material = selected != nullptr ? *selected : nullptr;
+        list.Clear();
+        list.AddEntries(std::move(entries));
+        list.Select(0);
+        for (int i = 0; material != nullptr && i < list.Count(); ++i) {
+            if (list.ReferenceAt(i) == material) {
+                list.Select(i);
+            }
+        }
+    };
+    refill(resinList_, MaterialEntries(catalogue_.Resins(), userMaterials_.Resins()));
+    refill(fibreList_, MaterialEntries(catalogue_.Fibres(), userMaterials_.Fibres()));
 }
 
 void CMainDialog::OpenConfiguration() {

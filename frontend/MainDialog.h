@@ -15,6 +15,7 @@
 #include "FabricCalculation.h"
 #include "FibreDialog.h"
 #include "Form.h"
+#include "MaterialsDialog.h"
 #include "NumberField.h"
 #include "RadioGroup.h"
 #include "Reports.h"
@@ -108,6 +109,10 @@ public:
     void CloseUpFibreList();
     void CreateResin();
     void CreateFibre();
+    // The "Materials" window: every material listed; user materials edited or deleted there
+    // change the lists at once (a deleted selected entry gives way to the first entry, an edited
+    // one stays selected).
+    void OpenMaterials();
     void OpenConfiguration();
     void OpenDisplayOptions();
     void OpenModelReference();
@@ -183,6 +188,9 @@ protected:
 
 private:
     void FillLists();
+    // Fills the resin and fibre lists again from the catalogue and the user's materials, keeping
+    // each list's selected material selected, or selecting the first entry when it is gone.
+    void RefreshMaterialLists();
     void ApplyCaseLayout();
     void ApplyMethodRule();
     // Reads the fields and checks the inputs as a calculation does, saying what is refused.
@@ -225,6 +233,7 @@ private:
     CDisplayOptionsDialog displayOptionsDialog_;
     CResinDialog resinDialog_;
     CFibreDialog fibreDialog_;
+    CMaterialsDialog materialsDialog_;
     CAboutDialog aboutDialog_;
     CResultsUDDialog resultsUDDialog_;
     CResultsRandomDialog resultsRandomDialog_;

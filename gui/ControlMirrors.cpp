@@ -3,11 +3,15 @@
 #include <QAbstractButton>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QSlider>
+#include <QTableWidget>
 #include <QToolButton>
+#include <algorithm>
 
 namespace {
 
@@ -211,4 +215,87 @@ void CSpinMirror::Refresh() {
 
 QWidget* CSpinMirror::Widget() const {
     return increase_;
+}
+
+CTableMirror::CTableMirror(CTable& table, QTableWidget* widget, ViewCommand selected,
+                           ViewCommand activated)
+    : table_(table), widget_(widget) {
+    widget_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    widget_->setSelectionMode(QAbstractItemView::SingleSelection);
+    widget_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    widget_->verticalHeader()->hide();
+    widget_->horizontalHeader()->setStretchLastSection(true);
+    QObject::connect(widget_, &QTableWidget::itemSelectionChanged, widget_,
+                     [this, selected = std::move(selected)] {
+                         const QModelIndexList rows = widget_->selectionModel()->selectedRows();
+                         table_.Select(rows.isEmpty() ? -1 : rows.front().row());
+                         selected();
+                     });
+    QObject::connect(widget_, &QTableWidget::cellDoubleClicked, widget_,
+                     [this, activated = std::move(activated)](int row, int) {
+                         table_.Select(row);
+                         activated();
+                     });
+}
+
+// Wide enough for every column and high enough for a few rows more than the catalogue's, up to
+// what fits a screen; beyond that the table scrolls.
+void CTableMirror::ShowRows() {
+    widget_->clear();
+    widget_->setColumnCount(table_.ColumnCount());
+    widget_->setRowCount(table_.RowCount());
+    QStringList headers;
+    for (const std::string& header : table_.Headers()) {
+        headers.append(ToQt(header));
+    }
+    widget_->setHorizontalHeaderLabels(headers);
+    const QColor fixedColour = widget_->palette().color(QPalette::Disabled, QPalette::Text);
+    for (int row = 0; row < table_.RowCount(); ++row) {
+        const CTable::Row& shown = table_.RowAt(row);
+        for (int column = 0; column < table_.ColumnCount(); ++column) {
+            auto* item = new QTableWidgetItem(ToQt(shown.cells[column]));
+            item->setFlags(Qt::ItemIsSelectable | Qt::ItemIsEnabled);
+            if (shown.fixed) {
+                item->setForeground(fixedColour);
+            }
+            widget_->setItem(row, column, item);
+        }
+    }
+    widget_->ensurePolished();
+    widget_->horizontalHeader()->ensurePolished();
+    widget_->resizeColumnsToContents();
+    constexpr int kMaximumWidth = 1200;
+    constexpr int kMaximumRows = 12;
+    // The stretched last column is never narrower than the header's default section.
+    const QHeaderView* header = widget_->horizontalHeader();
+    const int lastColumn = header->count() - 1;
+    const int lastWidth = lastColumn < 0 ? 0 : header->sectionSize(lastColumn);
+    const int frame = 2 * widget_->frameWidth();
+    const int width = header->length() - lastWidth +
+                      std::max(lastWidth, header->defaultSectionSize()) + frame +
+                      widget_->verticalScrollBar()->sizeHint().width();
+    widget_->setMinimumWidth(std::min(width, kMaximumWidth));
+    const int rowHeight = widget_->verticalHeader()->defaultSectionSize();
+    const int rows = std::min(table_.RowCount(), kMaximumRows) + 1;
+    widget_->setMinimumHeight(widget_->horizontalHeader()->sizeHint().height() + rows * rowHeight +
+                              frame);
+}
+
+void CTableMirror::Refresh() {
+    const QSignalBlocker blocker(widget_);
+    if (!shown_ || shownRevision_ != table_.Revision()) {
+        ShowRows();
+        shownRevision_ = table_.Revision();
+        shown_ = true;
+    }
+    if (table_.Selection() < 0) {
+        widget_->clearSelection();
+    } else {
+        widget_->selectRow(table_.Selection());
+    }
+    MirrorFlags(table_, widget_);
+}
+
+QWidget* CTableMirror::Widget() const {
+    return widget_;
 }

@@ -9,6 +9,7 @@
 #include "RadioGroup.h"
 #include "Slider.h"
 #include "SpinButton.h"
+#include "TableControl.h"
 
 class QAbstractButton;
 class QComboBox;
@@ -16,6 +17,7 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QSlider;
+class QTableWidget;
 class QToolButton;
 class QWidget;
 
@@ -179,4 +181,24 @@ private:
     const CSpinButton& spin_;
     QToolButton* decrease_;
     QToolButton* increase_;
+};
+
+// A read-only table, one row selected at a time. Selecting a row (by mouse or keyboard) selects
+// it in the table and runs `selected`; a double-click on a row selects it and runs `activated`.
+// The rows are shown again only when they changed; fixed rows are shown in the disabled text
+// colour.
+class CTableMirror : public CControlMirror {
+public:
+    CTableMirror(CTable& table, QTableWidget* widget, ViewCommand selected, ViewCommand activated);
+    void Refresh() override;
+    const CControl& Control() const override { return table_; }
+    QWidget* Widget() const override;
+
+private:
+    void ShowRows();
+
+    CTable& table_;
+    QTableWidget* widget_;
+    unsigned shownRevision_ = 0;
+    bool shown_ = false;
 };

@@ -4,6 +4,7 @@
 #include "ChartViews.h"
 #include "CreationViews.h"
 #include "MainDialogView.h"
+#include "MaterialsView.h"
 #include "ResultViews.h"
 #include "Results3DDialog.h"
 #include "ResultsRandomDialog.h"
@@ -42,6 +43,7 @@ std::unique_ptr<CFormView> MakeFormView(CForm& form, QWidget* parent) {
                CDisplayOptionsDialog, CDisplayOptionsView,                //
                CAboutDialog, CAboutView,                                  //
                CResinDialog, CResinView,                                  //
-               CFibreDialog, CFibreView>(form, parent);
+               CFibreDialog, CFibreView,                                  //
+               CMaterialsDialog, CMaterialsView>(form, parent);
     return view ? std::move(view) : std::make_unique<CFormView>(form, parent);
 }

@@ -11,6 +11,18 @@ void CFibreDialog::Preset() {
     nu12_ = alpha1Ppm_ = alpha2Ppm_ = density_ = 0.0;
 }
 
+void CFibreDialog::Preset(const FibreRecord& fibre) {
+    PresetIdentity(fibre.name, fibre.user, fibre.date);
+    e1GPa_ = fibre.E1() * 1e-9;
+    e2GPa_ = fibre.E2() * 1e-9;
+    g12GPa_ = fibre.G12() * 1e-9;
+    g23GPa_ = fibre.G23() * 1e-9;
+    nu12_ = fibre.Nu12();
+    alpha1Ppm_ = fibre.Alpha1() * 1e6;
+    alpha2Ppm_ = fibre.Alpha2() * 1e6;
+    density_ = fibre.Density();
+}
+
 FibreRecord CFibreDialog::MakeRecord() const {
     return FibreRecord{name_,
                        user_,

@@ -16,6 +16,8 @@ public:
     explicit CFibreDialog(IWindowSystem& windowSystem);
 
     void Preset();
+    // The values of a fibre to edit, in the form's units (GPa, ppm/K).
+    void Preset(const FibreRecord& fibre);
     // The record of the accepted values, in Pa, 1/K and kg/m^3.
     FibreRecord MakeRecord() const;
 

@@ -12,6 +12,15 @@ void CMaterialForm::PresetIdentity() {
     name_.clear();
     user_.clear();
     date_ = "00/00/0000";
+    createButton.SetCaption("Create");
+}
+
+void CMaterialForm::PresetIdentity(const std::string& name, const std::string& user,
+                                   const std::string& date) {
+    name_ = name;
+    user_ = user;
+    date_ = date;
+    createButton.SetCaption("Save");
 }
 
 void CMaterialForm::ExchangeIdentity(CFieldExchange& exchange) {

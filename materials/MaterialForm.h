@@ -8,6 +8,8 @@
 // What the resin and fibre creation forms share: the material's identity (name, user, date),
 // the "Properties" group title, the "Create" and "Cancel" buttons, and refusals shown as
 // exclamation messages under the form's own caption, leaving the form open with what was typed.
+// The same form edits a user material: filled with its values, its accept button reads "Save"
+// and the checks are those of a creation.
 class CMaterialForm : public CForm {
 public:
     void PressCreate() { PressOK(); }
@@ -20,7 +22,7 @@ public:
     const CLabel nameLabel{"Name"};
     const CLabel userLabel{"User"};
     const CLabel dateLabel{"Date"};
-    const CButton createButton{"Create", true};
+    CButton createButton{"Create", true};
     const CButton cancelButton{"Cancel"};
 
 protected:
@@ -31,6 +33,8 @@ protected:
 
     // The blank identity of a new creation.
     void PresetIdentity();
+    // The identity of a material to edit.
+    void PresetIdentity(const std::string& name, const std::string& user, const std::string& date);
     void ExchangeIdentity(CFieldExchange& exchange);
     void Refuse(const std::string& text);
     // Refuses an empty name with `emptyNameText`, and texts the user-material file cannot keep;

@@ -12,6 +12,13 @@ void CResinDialog::Preset() {
     alphaPpm_ = 0.0;
 }
 
+void CResinDialog::Preset(const ResinRecord& resin) {
+    PresetIdentity(resin.name, resin.user, resin.date);
+    eGPa_ = resin.E() * 1e-9;
+    nu_ = resin.Nu();
+    alphaPpm_ = resin.Alpha() * 1e6;
+}
+
 ResinRecord CResinDialog::MakeRecord() const {
     return ResinRecord{name_, user_, date_, {eGPa_ * 1e9, nu_, alphaPpm_ * 1e-6}};
 }

@@ -15,6 +15,9 @@ public:
     explicit CResinDialog(IWindowSystem& windowSystem);
 
     void Preset();
+    // The values of a resin to edit, shown as the form shows typed values (E in GPa, alpha in
+    // ppm/K).
+    void Preset(const ResinRecord& resin);
     // The record of the accepted values, in Pa and 1/K.
     ResinRecord MakeRecord() const;
 

@@ -158,6 +158,31 @@ std::filesystem::path FreeBackupName(const std::string& fileName) {
     return candidate;
 }
 
+// ---- Editing -------------------------------------------------------------------------------
+
+template <typename Record>
+typename std::forward_list<Record>::iterator FindRecord(std::forward_list<Record>& records,
+                                                        const Record& record) {
+    auto found = records.begin();
+    while (found != records.end() && &*found != &record) {
+        ++found;
+    }
+    return found;
+}
+
+// Erases the record at `record`'s address; false when the list does not hold it.
+template <typename Record>
+bool EraseRecord(std::forward_list<Record>& records, const Record& record) {
+    for (auto before = records.before_begin(), at = records.begin(); at != records.end();
+         before = at, ++at) {
+        if (&*at == &record) {
+            records.erase_after(before);
+            return true;
+        }
+    }
+    return false;
+}
+
 }  // namespace
 
 void CUserMaterials::LoadUserMaterials(const std::string& fileName) {
@@ -268,17 +293,59 @@ FibreRecord& CUserMaterials::AddFibre(FibreRecord fibre) {
     return fibres_.front();
 }
 
+bool CUserMaterials::UpdateResin(const ResinRecord& record, ResinRecord edited) {
+    auto found = FindRecord(resins_, record);
+    if (found == resins_.end()) {
+        return false;
+    }
+    *found = std::move(edited);
+    materialsChanged_ = true;
+    return true;
+}
+
+bool CUserMaterials::UpdateFibre(const FibreRecord& record, FibreRecord edited) {
+    auto found = FindRecord(fibres_, record);
+    if (found == fibres_.end()) {
+        return false;
+    }
+    *found = std::move(edited);
+    materialsChanged_ = true;
+    return true;
+}
+
+bool CUserMaterials::RemoveResin(const ResinRecord& record) {
+    if (!EraseRecord(resins_, record)) {
+        return false;
+    }
+    --resinCount_;
+    materialsChanged_ = true;
+    return true;
+}
+
+bool CUserMaterials::RemoveFibre(const FibreRecord& record) {
+    if (!EraseRecord(fibres_, record)) {
+        return false;
+    }
+    --fibreCount_;
+    materialsChanged_ = true;
+    return true;
+}
+
 std::optional<std::string> CUserMaterials::ExitQuestion() const {
     if (!fileFound_) {
         return std::string(
             "userData file not found during application startup.\nCreate a new userData file?");
     }
-    if (!newMaterialsCreated_) {
+    if (!newMaterialsCreated_ && !materialsChanged_) {
         return std::nullopt;
     }
-    std::string question =
-        "Overwrite the user-defined resins and fibres file?\n"
-        "\n- [New user-defined resins and/or fibres were created]";
+    std::string question = "Overwrite the user-defined resins and fibres file?\n";
+    if (newMaterialsCreated_) {
+        question += "\n- [New user-defined resins and/or fibres were created]";
+    }
+    if (materialsChanged_) {
+        question += "\n- [User-defined resins and/or fibres were changed or deleted]";
+    }
     if (!readOk_) {
         question +=
             "\n- WARNING:No user-defined material were loaded during start up."

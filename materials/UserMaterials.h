@@ -12,9 +12,10 @@
 // The resins and fibres the user defined, kept between runs in a text file ("userData.dat" in
 // the working directory). Two lists, newest first: a record created in a form is inserted at the
 // head; the records read from the file keep the file's order, which is the order the lists had
-// when they were saved, so a file loaded and saved again comes out byte for byte the same. The lists own their records; a record's address, and so its
-// property array, stays valid until the object is destroyed, which lets the main form's list
-// entries refer to them.
+// when they were saved, so a file loaded and saved again comes out byte for byte the same. The
+// lists own their records; a record's address, and so its property array, stays valid until the
+// record is removed or the object is destroyed, which lets the main form's list entries refer to
+// them.
 //
 // File layout as written, every line ending in a line feed, a value line being a label, a tab and
 // the value (labels in UserFileLayout.h):
@@ -49,6 +50,15 @@ public:
     ResinRecord& AddResin(ResinRecord resin);
     FibreRecord& AddFibre(FibreRecord fibre);
 
+    // A user material edited or deleted in this run. `record` is one of the lists' own records
+    // (found by its address); false, with nothing changed, when it is not. An edited record keeps
+    // its place in its list, and so in the file, and its address, so the main form's entries
+    // still refer to it; a removed one is destroyed, the others keep their addresses.
+    bool UpdateResin(const ResinRecord& record, ResinRecord edited);
+    bool UpdateFibre(const FibreRecord& record, FibreRecord edited);
+    bool RemoveResin(const ResinRecord& record);
+    bool RemoveFibre(const FibreRecord& record);
+
     const std::forward_list<ResinRecord>& Resins() const { return resins_; }
     const std::forward_list<FibreRecord>& Fibres() const { return fibres_; }
     std::size_t ResinCount() const { return resinCount_; }
@@ -57,6 +67,7 @@ public:
     bool FileFound() const { return fileFound_; }
     bool ReadOk() const { return readOk_; }
     bool NewMaterialsCreated() const { return newMaterialsCreated_; }
+    bool MaterialsChanged() const { return materialsChanged_; }
 
     // The exit decision: the Yes/No question to ask (caption kExitCaption, question icon) before
     // the file is written, or nothing when leaving writes nothing and asks nothing. Yes saves.
@@ -75,6 +86,7 @@ private:
     bool fileFound_ = false;
     bool readOk_ = false;
     bool newMaterialsCreated_ = false;
+    bool materialsChanged_ = false;
     std::optional<UserFileFault> fault_;
     // Set once the file holds these lists, after which a save needs no backup of it.
     bool fileWritten_ = false;

@@ -1,9 +1,10 @@
 // corvel-screenshots: renders every form of the desktop program to PNG files, as a user would
 // meet them: the main form in the fabric and UD cases, the four result forms on real
-// calculations, the settings forms, About, the two creation forms and the property chart of a
-// UD ply (Ey by every elastic model) and of a woven fabric (Ex between its two bounds), and the
-// progress window of a finite-element calculation, which is then cancelled. Runs on any Qt
-// platform, the offscreen one included; reads and writes no user file and no report.
+// calculations, the settings forms, About, the two creation forms, the property chart of a
+// UD ply (Ey by every elastic model) and of a woven fabric (Ex between its two bounds), the
+// materials window with a user resin in it, and the progress window of a finite-element
+// calculation, which is then cancelled. Runs on any Qt platform, the offscreen one included;
+// reads and writes no user file and no report.
 //
 // Usage: corvel-screenshots OUTPUT_DIRECTORY
 #include <QApplication>
@@ -93,6 +94,11 @@ protected:
             TourMainForm(view, *main);
         } else if (auto* chart = dynamic_cast<CChartForm*>(&view.Form())) {
             ShootChart(view, *chart);
+        } else if (auto* materials = dynamic_cast<CMaterialsDialog*>(&view.Form())) {
+            // The user resin, the last row, selected: its buttons are enabled.
+            view.RunCommand(
+                [&] { materials->SelectResin(materials->ResinTable().RowCount() - 1); });
+            Shoot(view, FileNameOf(view.Form().Title()));
         } else {
             Shoot(view, FileNameOf(view.Form().Title()));
         }
@@ -188,6 +194,12 @@ private:
         // Past both packing limits of round fibres.
         OpenChart(view, main, {"Ey = Ez [GPa]", "5", "95", "property-chart-ud.png"});
 
+        // A resin the user defined, held in memory only (no user file is written), among the
+        // catalogue's materials.
+        main.UserMaterials().AddResin(
+            ResinRecord{"Vinyl ester 411", "J. Smith", "14/03/2024", {3.4e9, 0.35, 6.5e-5}});
+        view.RunCommand([&] { main.OpenMaterials(); });
+
         // The finest finite-element model of the largest weave, photographed in its third stage
         // and cancelled.
         CHeldFiniteElements held;
@@ -244,7 +256,8 @@ int main(int argc, char* argv[]) {
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 1;
     }
-    // No user materials: the pictures show the built-in catalogue only.
+    // No user file is read or written: the pictures show the built-in catalogue, and the materials
+    // window the one user resin the tour adds in memory.
     QTemporaryDir scratch;
     CScreenshotWindowSystem windowSystem(output);
     CMainDialog main(windowSystem, scratch.filePath("userData.dat").toStdString());

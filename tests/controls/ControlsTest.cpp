@@ -10,6 +10,7 @@
 #include "NumberField.h"
 #include "RadioGroup.h"
 #include "Slider.h"
+#include "TableControl.h"
 #include "controls/ScriptedWindowSystem.h"
 
 namespace {
@@ -151,6 +152,25 @@ TEST(DropDownList, UnsortedListKeepsInsertionOrder) {
     list.AddEntry("Iso-strain model", true);
     EXPECT_FALSE(list.IsSorted());
     EXPECT_EQ(TextsOf(list), (std::vector<std::string>{"Iso-stress model", "Iso-strain model"}));
+}
+
+TEST(Table, NewRowsClearTheSelectionAndTellTheViewTheyChanged) {
+    CTable table({"Name", "E [GPa]"});
+    EXPECT_EQ(table.ColumnCount(), 2);
+    table.Select(0);
+    EXPECT_EQ(table.Selection(), -1) << "an empty table has no row to select";
+    const unsigned before = table.Revision();
+    table.SetRows({{{"GE PEI", "2.96"}, true}, {{"Mine", "3"}, false}});
+    EXPECT_NE(table.Revision(), before);
+    table.Select(1);
+    EXPECT_EQ(table.Selection(), 1);
+    EXPECT_EQ(table.Cell(1, 0), "Mine");
+    EXPECT_TRUE(table.RowAt(0).fixed);
+    table.Select(2);
+    EXPECT_EQ(table.Selection(), -1);
+    table.Select(1);
+    table.SetRows({{{"GE PEI", "2.96"}, true}});
+    EXPECT_EQ(table.Selection(), -1) << "a selection must not outlive the row it named";
 }
 
 TEST(Slider, KeepsItsPositionWithinTheRange) {

@@ -486,3 +486,73 @@ TEST(UserMaterials, RefusesTextsThatWouldBreakTheFile) {
         EXPECT_FALSE(CUserMaterials::FitsInFile(text)) << text;
     }
 }
+
+TEST_F(UserMaterialsFile, EditsAndRemovalsSaveInTheFilesOrderAndReadBackIdentically) {
+    CUserMaterials materials = Loaded(FileOf(ResinLines("A") + ResinLines("B") + ResinLines("C"),
+                                             FibreLines("F") + FibreLines("G")));
+    auto second = std::next(materials.Resins().begin());
+    const ResinRecord& b = *second;
+    const double* bArray = b.Array();
+    const ResinRecord& c = *std::next(second);
+
+    ASSERT_TRUE(materials.UpdateResin(
+        b, ResinRecord{"B2", "me", "07/12/2026", {4.25e9, -0.125, 7.1234567890123e-5}}));
+    EXPECT_EQ(b.Array(), bArray) << "an edited record stays where the lists' entries point";
+    EXPECT_EQ(materials.ExitQuestion(),
+              std::string("Overwrite the user-defined resins and fibres file?\n"
+                          "\n- [User-defined resins and/or fibres were changed or deleted]"));
+    EXPECT_FALSE(materials.NewMaterialsCreated());
+
+    ASSERT_TRUE(materials.RemoveResin(materials.Resins().front()));
+    ASSERT_TRUE(materials.RemoveFibre(materials.Fibres().front()));
+    EXPECT_EQ(c.name, "C") << "the records left keep their addresses";
+    EXPECT_EQ(materials.ResinCount(), 2u);
+    EXPECT_EQ(materials.FibreCount(), 1u);
+
+    // A record that is not one of the lists' own is refused, even under a listed name.
+    const ResinRecord stranger = c;
+    EXPECT_FALSE(materials.RemoveResin(stranger));
+    EXPECT_FALSE(materials.UpdateResin(stranger, Resin("X", 3e9, 0.3, 5e-5)));
+    EXPECT_EQ(Names(materials.Resins()), (std::vector<std::string>{"B2", "C"}));
+
+    ASSERT_EQ(materials.SaveUserMaterials(file_), std::nullopt);
+    const std::string saved = Read(file_);
+    EXPECT_EQ(saved, FileOf("Name   :        \tB2\nUser   :        \tme\n"
+                            "Date   :        \t07/12/2026\nE      : [ GPa ]\t4.25\n"
+                            "nu     : [     ]\t-0.125\nAlpha  : [ 1/K ]\t7.1234567890123e-05\n\n"
+                            "Name   :        \tC\nUser   :        \tXJQ\n"
+                            "Date   :        \t01/02/2003\nE      : [ GPa ]\t3\n"
+                            "nu     : [     ]\t0.35\nAlpha  : [ 1/K ]\t6e-05\n\n",
+                            "Name   :        \tG\nUser   :        \tXJQ\n"
+                            "Date   :        \t01/02/2003\nE1     : [ GPa ]\t230\n"
+                            "E2     : [ GPa ]\t15\nG12    : [ GPa ]\t24\nG23    : [ GPa ]\t5\n"
+                            "nu12   : [     ]\t0.26\nAlpha1 : [ 1/K ]\t-1e-06\n"
+                            "Alpha2 : [ 1/K ]\t1e-05\nDensity: [Kg/m3]\t1750\n\n"));
+
+    CUserMaterials reloaded;
+    reloaded.LoadUserMaterials(file_);
+    ASSERT_TRUE(reloaded.ReadOk());
+    EXPECT_EQ(Names(reloaded.Resins()), (std::vector<std::string>{"B2", "C"}));
+    EXPECT_EQ(reloaded.Resins().front().properties, b.properties);
+    EXPECT_EQ(reloaded.ExitQuestion(), std::nullopt);
+    ASSERT_EQ(reloaded.SaveUserMaterials(file_), std::nullopt);
+    EXPECT_EQ(Read(file_), saved);
+}
+
+TEST_F(UserMaterialsFile, TheExitQuestionNamesCreationsAndChangesTogether) {
+    CUserMaterials materials = Loaded(FileOf(ResinLines("A"), ""));
+    ResinRecord& created = materials.AddResin(Resin("N", 3e9, 0.3, 5e-5));
+    ASSERT_TRUE(materials.RemoveResin(created));
+    EXPECT_EQ(Names(materials.Resins()), (std::vector<std::string>{"A"}));
+    EXPECT_EQ(materials.ExitQuestion(),
+              std::string(kOverwriteQuestion) +
+                  "\n- [User-defined resins and/or fibres were changed or deleted]");
+
+    // After a failed load the warning follows both lines.
+    CUserMaterials failed = Loaded("not a user file");
+    failed.AddResin(Resin("N", 3e9, 0.3, 5e-5));
+    ASSERT_TRUE(failed.UpdateResin(failed.Resins().front(), Resin("M", 3e9, 0.3, 5e-5)));
+    EXPECT_EQ(failed.ExitQuestion(),
+              std::string(kOverwriteQuestion) +
+                  "\n- [User-defined resins and/or fibres were changed or deleted]" + kLoadWarning);
+}
