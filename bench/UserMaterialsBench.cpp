@@ -62,6 +62,11 @@ public:
     void ShowDocument(const std::string&, std::string_view) override {}
     SaveFileAnswer AskSaveFile(const SaveFileQuestion&) override { return {}; }
     void SetClipboardText(const std::string&) override {}
+    WorkOutcome RunWork(const WorkRequest&, std::function<void(IProgressSink&)> work) override {
+        CUncancelledProgress progress;
+        work(progress);
+        return WorkOutcome::Finished;
+    }
 };
 
 // Start-up load and exit save of a large user file.

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,6 +43,34 @@ struct SaveFileAnswer {
     int filter = 0;
 };
 
+// A long piece of work as a form hands it to the window system: the caption of the progress
+// window and the texts of the stages the work reports, in order. Without stages the window system
+// shows only that it is busy, and the work cannot be cancelled.
+struct WorkRequest {
+    std::string caption = kProgramCaption;
+    std::vector<std::string> stages;
+};
+
+// How the work reports its progress, from the thread it runs on. Thread-safe.
+class IProgressSink {
+public:
+    virtual ~IProgressSink() = default;
+    // The work begins stage `stage` (0-based index into WorkRequest::stages). True when the user
+    // has cancelled: the work should stop as soon as it can; its results will not be used.
+    virtual bool EnterStage(int stage) = 0;
+    // True when the user has cancelled.
+    virtual bool Cancelled() const = 0;
+};
+
+// A sink for work that runs where nobody can cancel it.
+class CUncancelledProgress : public IProgressSink {
+public:
+    bool EnterStage(int) override { return false; }
+    bool Cancelled() const override { return false; }
+};
+
+enum class WorkOutcome { Finished, Cancelled };
+
 // Everything the forms need from a window system. The forms call it on the one user-interface
 // thread; every call blocks until the user has answered or closed the window.
 class IWindowSystem {
@@ -66,4 +95,13 @@ public:
 
     // Puts `text` (UTF-8) on the system clipboard as plain text, replacing what it held.
     virtual void SetClipboardText(const std::string& text) = 0;
+    // Runs `work` while the user waits, and returns when it has finished or the user cancelled.
+    // A window system may run it on another thread, keeping its windows painted, with a busy
+    // cursor and, when the request names stages, a modal progress window with Cancel; a headless
+    // one runs it at once on the calling thread. Cancelled returns at once: the work may go on to
+    // its next stage in the background, so it must own (or share ownership of) everything it
+    // reads and writes, and must not call the window system or touch a form. Only Finished
+    // means that the work has returned.
+    virtual WorkOutcome RunWork(const WorkRequest& request,
+                                std::function<void(IProgressSink&)> work) = 0;
 };

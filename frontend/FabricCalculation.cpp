@@ -40,13 +40,24 @@ short FabricModelNumber(FabricResults results, FabricMethod method) {
     return method == FabricMethod::FiniteElements ? 2 : 1;
 }
 
+FabricArguments FabricRequest::LibraryArguments() const {
+    FabricArguments arguments;
+    arguments.model = LibraryModel();
+    arguments.isoStrain = isoStrain;
+    arguments.gaussPoints = static_cast<short>(settings.gaussPoints);
+    arguments.vf = fibreVolumePercent * 0.01;
+    arguments.fabric = FabricArray(settings, data);
+    arguments.fillAngle = DegreesToRadians(data.fillAngleDeg);
+    arguments.warpAngle = DegreesToRadians(data.warpAngleDeg);
+    arguments.reductions = Reductions();
+    return arguments;
+}
+
 // Angles go to the library fill first, in radians.
 bool FabricRequest::Calculate(double* out, const WFPropertiesFunction& wfProperties) const {
-    const std::array<double, 7> fabric = FabricArray(settings, data);
-    return wfProperties(LibraryModel(), isoStrain, weave, static_cast<short>(settings.gaussPoints),
-                        fibreVolumePercent * 0.01, resin, fibre, fabric.data(),
-                        DegreesToRadians(data.fillAngleDeg), DegreesToRadians(data.warpAngleDeg),
-                        kCellFactors, Reductions(), out);
+    const FabricArguments a = LibraryArguments();
+    return wfProperties(a.model, a.isoStrain, weave, a.gaussPoints, a.vf, resin, fibre,
+                        a.fabric.data(), a.fillAngle, a.warpAngle, kCellFactors, a.reductions, out);
 }
 
 double FabricRequest::ThicknessMillimetres(const double* out) const {

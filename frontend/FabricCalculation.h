@@ -54,6 +54,25 @@ using WFPropertiesFunction =
     std::function<bool(short, bool, const CWeave*, short, double, const double*, const double*,
                        const double*, double, double, const double*, int, double*)>;
 
+// WFPropertiesWithProgress, or what stands in for it: WFProperties' arguments, then the progress
+// callback and its user pointer.
+using WFProgressPropertiesFunction = std::function<bool(
+    short, bool, const CWeave*, short, double, const double*, const double*, const double*, double,
+    double, const double*, int, double*, WFProgressCallback, void*)>;
+
+// The library's arguments of a fabric request other than the materials, the weave and the yarn
+// loads (kCellFactors), held by value.
+struct FabricArguments {
+    short model = 0;
+    bool isoStrain = false;
+    short gaussPoints = 0;
+    double vf = 0.0;                    // fraction
+    std::array<double, 7> fabric = {};  // FabricArray
+    double fillAngle = 0.0;             // radians
+    double warpAngle = 0.0;             // radians
+    int reductions = 0;
+};
+
 // One woven-fabric calculation: the materials (names and property arrays, which the request
 // does not own), the weave, the inputs as typed (percent, 1/m, kg/m^2, degrees), the
 // configuration and the choices of results, method and averaging. The inputs must already have
@@ -77,6 +96,9 @@ struct FabricRequest {
     int Reductions() const { return CoarseningLevel(*weave, settings.accuracy); }
     // How many of the output's doubles the model writes: 19 for 3D constants, 41 for a laminate.
     int OutputSize() const { return Laminate() ? kFabricResultSize : 19; }
+
+    // The library's arguments of these inputs, as Calculate passes them.
+    FabricArguments LibraryArguments() const;
 
     // Calls the library (or its stand-in) with these inputs; out has room for kFabricResultSize
     // doubles. False where the library refuses the inputs (out then untouched).

@@ -25,7 +25,7 @@ std::vector<std::pair<std::string, const double*>> MaterialEntries(const Builtin
 }  // namespace
 
 WeftcoreEntryPoints WeftcoreEntryPoints::Library() {
-    return WeftcoreEntryPoints{UDMixel, RNDProperties, WFProperties};
+    return WeftcoreEntryPoints{UDMixel, RNDProperties, WFPropertiesWithProgress};
 }
 
 CMainDialog::CMainDialog(IWindowSystem& windowSystem, std::string userFileName)

@@ -30,11 +30,12 @@
 struct CreationTexts;
 
 // The library entry points as the main form calls them. The defaults are Weftcore's; a test may
-// put recorders in their place to see exactly what the form passes.
+// put recorders in their place to see exactly what the form passes. The form calls them from the
+// thread the window system runs its work on (CCalculationJob).
 struct WeftcoreEntryPoints {
     std::function<void(double, const double*, const double*, short, short, double*)> udMixel;
     std::function<void(double, const double*, const double*, short, short, double*)> rndProperties;
-    WFPropertiesFunction wfProperties;
+    WFProgressPropertiesFunction wfProperties;
 
     static WeftcoreEntryPoints Library();
 };
@@ -53,9 +54,10 @@ struct MenuItem {
 // The calculator's main form, "Plycalc": the whole front-end state of a run. It owns the
 // built-in catalogue, the user's materials (loaded from the user file when the form first
 // opens), the input fields, the settings forms and the creation forms. Calculate validates the
-// inputs, calls the library entry point of the chosen case (UD ply, random mat or woven fabric),
-// shows the result form and, on request, appends the report to the case's file in the working
-// directory.
+// inputs, calls the library entry point of the chosen case (UD ply, random mat or woven fabric)
+// as work the window system runs (IWindowSystem::RunWork; a cancelled run leaves the form as it
+// was), shows the result form and, on request, appends the report to the case's file in the
+// working directory.
 //
 // Cases: 0 woven fabric, 1 random mat, 2 UD ply. Results format: 0 3D properties, 1 ABD
 // matrices. Calculation method (fabric ABD only): 0 averaging, 1 finite elements, the index of

@@ -1,5 +1,6 @@
 // The Calculate command of the main form: checks, the library call of the case and the result
 // form.
+#include "CalculationJob.h"
 #include "ExportMaterials.h"
 #include "MainDialog.h"
 #include "PackingLimits.h"
@@ -77,25 +78,38 @@ void CMainDialog::RunCalculation() {
     const short* elastic = elasticModelList_.SelectedReference();
     const short* thermal = thermalModelList_.SelectedReference();
     const double vf = fibreVolumePercent_ * 0.01;
-    double out[kFabricResultSize] = {};
     const FabricRequest fabric = MakeFabricRequest(*resin, *fibre);
+    std::shared_ptr<CCalculationJob> job;
     switch (case_) {
         case kUDCase:
-            entryPoints_.udMixel(vf, *resin, *fibre, elastic ? *elastic : 0, thermal ? *thermal : 0,
-                                 out);
+            job = CCalculationJob::Ply(entryPoints_.udMixel, vf, *resin, *fibre,
+                                       elastic ? *elastic : 0, thermal ? *thermal : 0);
             break;
         case kRandomMatCase:
-            entryPoints_.rndProperties(vf, *resin, *fibre, elastic ? *elastic : 0,
-                                       thermal ? *thermal : 0, out);
+            job = CCalculationJob::Ply(entryPoints_.rndProperties, vf, *resin, *fibre,
+                                       elastic ? *elastic : 0, thermal ? *thermal : 0);
             break;
         default:
-            // The library refuses a fibre volume fraction the weave's yarns cannot hold.
-            if (fabric.weave == nullptr || !fabric.Calculate(out, entryPoints_.wfProperties)) {
+            if (fabric.weave == nullptr) {
                 Refuse(kInvalidFabricDataMessage, &fibreVolumeField_);
                 return;
             }
+            job = CCalculationJob::Fabric(fabric, entryPoints_.wfProperties);
             break;
     }
+    // Off the user-interface thread where the window system can: a cancelled calculation leaves
+    // the form as it was, without a result form or a message.
+    if (WindowSystem().RunWork(job->Request(), [job](IProgressSink& progress) {
+            job->Run(progress);
+        }) == WorkOutcome::Cancelled) {
+        return;
+    }
+    // The library refuses a fibre volume fraction the weave's yarns cannot hold.
+    if (!job->Accepted()) {
+        Refuse(kInvalidFabricDataMessage, &fibreVolumeField_);
+        return;
+    }
+    const double* out = job->Out();
     // Results that are not finite come from a fraction at the edge of what a model can take.
     if (!ResultsFinite(out, case_ == kFabricCase ? fabric.OutputSize() : kPlyResultSize)) {
         Refuse(kInvalidFabricDataMessage, &fibreVolumeField_);

@@ -1,8 +1,10 @@
 #include "QtWindowSystem.h"
 
+#include <QApplication>
 #include <QClipboard>
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QEventLoop>
 #include <QFileDialog>
 #include <QGuiApplication>
 #include <QMessageBox>
@@ -11,8 +13,10 @@
 #include <QVBoxLayout>
 #include <algorithm>
 
+#include "BackgroundWork.h"
 #include "FormView.h"
 #include "FormViews.h"
+#include "WorkProgressDialog.h"
 
 namespace {
 
@@ -132,7 +136,82 @@ void CQtWindowSystem::SetClipboardText(const std::string& text) {
     QGuiApplication::clipboard()->setText(QString::fromStdString(text));
 }
 
+CQtWindowSystem::~CQtWindowSystem() {
+    if (abandoned_ != nullptr) {
+        abandoned_->thread.join();
+    }
+}
+
+// Two phases: until the delay, the loop runs without user input (a click on the form waits, as
+// it would under a synchronous calculation); then, for work with stages, the modal progress
+// window takes the user's input and the loop runs until the work returns or Cancel is pressed.
+WorkOutcome CQtWindowSystem::RunWork(const WorkRequest& request,
+                                     std::function<void(IProgressSink&)> work) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    WaitForAbandonedWork();
+
+    auto state = std::make_shared<CBackgroundWork>();
+    QEventLoop loop;
+    CWorkProgressDialog dialog(request, ActiveView());
+    dialog.onCancel = [&] {
+        state->Cancel();
+        loop.quit();
+    };
+    state->Listen(
+        &dialog, [&dialog](int stage) { dialog.ShowStage(stage); }, [&loop] { loop.quit(); });
+    std::thread thread([state, work = std::move(work)] { state->Run(work); });
+
+    const bool showsProgress = !request.stages.empty();
+    if (showsProgress) {
+        QTimer::singleShot(kProgressDelayMs, &loop, &QEventLoop::quit);
+    }
+    if (!state->Finished()) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    if (showsProgress && !state->Finished()) {
+        QApplication::changeOverrideCursor(Qt::BusyCursor);
+        dialog.setWindowModality(Qt::ApplicationModal);
+        dialog.show();
+        QTimer::singleShot(0, &dialog, [this, &dialog] { ProgressShown(dialog); });
+        if (!state->Finished() && !dialog.CancelPressed()) {
+            loop.exec();
+        }
+        dialog.hide();
+    } else {
+        while (!state->Finished()) {
+            loop.exec(QEventLoop::ExcludeUserInputEvents);
+        }
+    }
+    state->StopListening();
+    QApplication::restoreOverrideCursor();
+
+    // The user's Cancel stands even when the work returned in the same moment.
+    const bool cancelled = dialog.CancelPressed();
+    if (cancelled && !state->Finished()) {
+        abandoned_ = std::make_unique<AbandonedWork>(AbandonedWork{state, std::move(thread)});
+    } else {
+        thread.join();
+    }
+    return cancelled ? WorkOutcome::Cancelled : WorkOutcome::Finished;
+}
+
+void CQtWindowSystem::WaitForAbandonedWork() {
+    if (abandoned_ == nullptr) {
+        return;
+    }
+    QEventLoop loop;
+    abandoned_->state->Listen(&loop, {}, [&loop] { loop.quit(); });
+    while (!abandoned_->state->Finished()) {
+        loop.exec(QEventLoop::ExcludeUserInputEvents);
+    }
+    abandoned_->state->StopListening();
+    abandoned_->thread.join();
+    abandoned_.reset();
+}
+
 void CQtWindowSystem::FormShown(CFormView&) {}
+
+void CQtWindowSystem::ProgressShown(QDialog&) {}
 
 QWidget* CQtWindowSystem::ActiveView() const {
     return openViews_.empty() ? nullptr : openViews_.back();

@@ -1,18 +1,24 @@
 // corvel-screenshots: renders every form of the desktop program to PNG files, as a user would
 // meet them: the main form in the fabric and UD cases, the four result forms on real
 // calculations, the settings forms, About, the two creation forms, the property chart of a
-// UD ply (Ey by every elastic model) and of a woven fabric (Ex between its two bounds), and the
-// materials window with a user resin in it. Runs on any
-// Qt platform, the offscreen one included; reads and writes no user file and no report.
+// UD ply (Ey by every elastic model) and of a woven fabric (Ex between its two bounds), the
+// materials window with a user resin in it, and the progress window of a finite-element
+// calculation, which is then cancelled. Runs on any Qt platform, the offscreen one included;
+// reads and writes no user file and no report.
 //
 // Usage: corvel-screenshots OUTPUT_DIRECTORY
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
+#include <QLabel>
 #include <QPainter>
 #include <QPixmap>
 #include <QTemporaryDir>
+#include <atomic>
+#include <chrono>
 #include <cstdio>
 #include <string>
+#include <thread>
 
 #include "ChartFiles.h"
 #include "FormView.h"
@@ -33,6 +39,41 @@ void SelectEntry(CListControl& list, const std::string& text) {
         }
     }
 }
+
+// The library's finite-element model held at the start of its load cases until the picture of the
+// progress window is taken, so that the picture shows a run in progress however fast the machine.
+class CHeldFiniteElements {
+public:
+    WFProgressPropertiesFunction EntryPoint() {
+        return [this](short model, bool isoStrain, const CWeave* weave, short gaussPoints,
+                      double vf, const double* resin, const double* fibre, const double* fabric,
+                      double fillAngle, double warpAngle, const double* cellFactors, int reductions,
+                      double* out, WFProgressCallback progress, void* user) {
+            inner_ = progress;
+            innerUser_ = user;
+            return WFPropertiesWithProgress(model, isoStrain, weave, gaussPoints, vf, resin, fibre,
+                                            fabric, fillAngle, warpAngle, cellFactors, reductions,
+                                            out, &CHeldFiniteElements::AtStage, this);
+        };
+    }
+    void Release() { released_ = true; }
+
+private:
+    static bool AtStage(int stage, void* user) {
+        auto& self = *static_cast<CHeldFiniteElements*>(user);
+        const bool cancel = self.inner_(stage, self.innerUser_);
+        const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+        while (stage == kWFStageCases && !self.released_ &&
+               std::chrono::steady_clock::now() < giveUp) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(1));
+        }
+        return cancel || self.inner_(kWFStageFinished, self.innerUser_);
+    }
+
+    WFProgressCallback inner_ = nullptr;
+    void* innerUser_ = nullptr;
+    std::atomic<bool> released_ = false;
+};
 
 // A window system that photographs every form it opens. The main form takes the tour of the
 // other forms; every other form is photographed and closed.
@@ -67,7 +108,7 @@ protected:
 private:
     // The offscreen platform draws no window frame, so the picture gets a plain title bar with
     // the form's caption. Forms are shot at the size their contents ask for, unless `keepSize`.
-    void Shoot(CFormView& view, const std::string& fileName, bool keepSize = false) {
+    void Shoot(QWidget& view, const std::string& fileName, bool keepSize = false) {
         if (!keepSize) {
             view.adjustSize();
         }
@@ -158,10 +199,47 @@ private:
         main.UserMaterials().AddResin(
             ResinRecord{"Vinyl ester 411", "J. Smith", "14/03/2024", {3.4e9, 0.35, 6.5e-5}});
         view.RunCommand([&] { main.OpenMaterials(); });
+
+        // The finest finite-element model of the largest weave, photographed in its third stage
+        // and cancelled.
+        CHeldFiniteElements held;
+        WeftcoreEntryPoints entryPoints = WeftcoreEntryPoints::Library();
+        entryPoints.wfProperties = held.EntryPoint();
+        main.SetEntryPoints(entryPoints);
+        held_ = &held;
+        view.RunCommand([&] { main.ChooseFabricCase(); });
+        SelectEntry(main.WeaveList(), "Basket 8x8");
+        view.RunCommand([&] { main.ChooseABDProperties(); });
+        view.RunCommand([&] { main.ChooseFiniteElementsMethod(); });
+        view.RunCommand([&] { main.Calculate(); });
+        held_ = nullptr;
+        main.SetEntryPoints(WeftcoreEntryPoints::Library());
+        if (!progressShot_) {
+            std::fprintf(stderr, "the progress window did not open\n");
+            ++failures_;
+        }
+    }
+
+    void ProgressShown(QDialog& progress) override {
+        auto* stage = progress.findChild<QLabel*>("stage");
+        QElapsedTimer waited;
+        waited.start();
+        while (stage != nullptr && !stage->text().startsWith("Stage 3") &&
+               waited.elapsed() < 5000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 10);
+        }
+        Shoot(progress, "calculation-progress.png");
+        progressShot_ = true;
+        progress.reject();
+        if (held_ != nullptr) {
+            held_->Release();
+        }
     }
 
     QDir output_;
     int failures_ = 0;
+    CHeldFiniteElements* held_ = nullptr;
+    bool progressShot_ = false;
     ChartShot chartShot_;
 };
 

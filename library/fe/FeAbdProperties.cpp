@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "FeKinds.h"
+#include "FeProgress.h"
 #include "FeUnitCell.h"
 #include "weftcore.h"
 #include "woven/CellABD.h"
@@ -47,7 +48,11 @@ CVector Rotated(const CVector& v, double angle) {
 bool CWeave::FeAbdProperties(bool isoStrain, short gaussPoints, double vf, const double* resin,
                              const double* fibre, const double* fabric, double fillAngle,
                              double warpAngle, const double* cellFactors, int reductions,
-                             double* out) const {
+                             double* out, bool (*progress)(int, void*), void* user) const {
+    const FeProgress stages{progress, user};
+    if (stages.Stop(kWFStageAssembly)) {
+        return false;
+    }
     const double u = SecondEdgeAngle(fillAngle, warpAngle);
     const CellParams params = FabricCellParams(vf, fibre, fabric, fillAngle, warpAngle);
 
@@ -64,8 +69,8 @@ bool CWeave::FeAbdProperties(bool isoStrain, short gaussPoints, double vf, const
         }
     }
 
-    UnitCellResult solved = SolveUnitCell(pattern, params, u);
-    if (solved.outOfMemory) {
+    UnitCellResult solved = SolveUnitCell(pattern, params, u, {}, stages);
+    if (solved.outOfMemory || solved.cancelled) {
         return false;
     }
     const CMatrix& local = solved.abd;

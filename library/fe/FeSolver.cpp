@@ -18,7 +18,8 @@ constexpr double kLoadLevel = 0.01;
 
 CFeSolver::CFeSolver(const CellParams& params, double firstAngle, double secondAngle,
                      const CMeshSize& meshSize, const FeSizes& sizes, const CFeSparseMatrix& K,
-                     const CVector& F1, const CVector& F2, FeSolveOptions options)
+                     const CVector& F1, const CVector& F2, FeSolveOptions options,
+                     FeProgress progress)
     : params_(params),
       firstAngle_(firstAngle),
       secondAngle_(secondAngle),
@@ -39,13 +40,13 @@ CFeSolver::CFeSolver(const CellParams& params, double firstAngle, double secondA
     displacements_.assign(kCaseCount, CVector(dofCount_));
     forces_.assign(kCaseCount, CVector(dofCount_));
     if (dofCount_ <= options.sparseAbove) {
-        SolveBySupportGroups(F1, F2);
+        SolveBySupportGroups(F1, F2, progress);
     } else if (options.large == FeSolveOptions::Large::Cholesky) {
-        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Cholesky);
+        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Cholesky, progress);
     } else if (options.large == FeSolveOptions::Large::Markowitz) {
-        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Sparse);
+        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Sparse, progress);
     } else {
-        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Dense);
+        SolveThroughTheBorder(F1, F2, CFeFactoredSystem::Method::Dense, progress);
     }
 }
 
@@ -54,12 +55,23 @@ CVector CFeSolver::CaseLoad(int loadCase, const CVector& F1, const CVector& F2) 
 }
 
 // Each group of cases with the same supports: its constrained matrix, one dense factorisation,
-// and the group's cases solved from it.
-void CFeSolver::SolveBySupportGroups(const CVector& F1, const CVector& F2) {
+// and the group's cases solved from it. Factorisations and cases alternate here: the cases stage
+// begins once the first group is factored.
+void CFeSolver::SolveBySupportGroups(const CVector& F1, const CVector& F2, FeProgress progress) {
+    if (progress.Stop(kWFStageFactorisation)) {
+        report_.cancelled = true;
+        return;
+    }
+    bool firstGroup = true;
     for (const std::vector<int>& cases : CasesBySupports()) {
         const int type = SupportType(cases.front());
         const CFeSparseMatrix Ks = ApplySupportsToMatrix(type, Kp_);
         CFeFactoredSystem system(Ks, CFeFactoredSystem::Method::Dense);
+        if (firstGroup && progress.Stop(kWFStageCases)) {
+            report_.cancelled = true;
+            return;
+        }
+        firstGroup = false;
         for (int loadCase : cases) {
             CVector supported =
                 ApplySupportsToLoad(type, Kp_, CondenseLoad(CaseLoad(loadCase, F1, F2)));
@@ -74,7 +86,7 @@ void CFeSolver::SolveBySupportGroups(const CVector& F1, const CVector& F2) {
 // The constrained systems of all cases differ only in which corner DOFs their supports hold:
 // every case is solved with one sparse factorisation of the DOFs that no support holds.
 void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2,
-                                      CFeFactoredSystem::Method method) {
+                                      CFeFactoredSystem::Method method, FeProgress progress) {
     std::vector<int> border;
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {
         for (int dof : SupportedDofs(SupportType(loadCase))) {
@@ -83,7 +95,15 @@ void CFeSolver::SolveThroughTheBorder(const CVector& F1, const CVector& F2,
             }
         }
     }
+    if (progress.Stop(kWFStageFactorisation)) {
+        report_.cancelled = true;
+        return;
+    }
     CFeBorderedSystem system(Kp_, border, method);
+    if (progress.Stop(kWFStageCases)) {
+        report_.cancelled = true;
+        return;
+    }
     std::vector<std::vector<int>> supportedDofs;
     std::vector<CVector> loads;
     for (int loadCase = 1; loadCase <= kCaseCount; ++loadCase) {

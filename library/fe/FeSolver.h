@@ -5,6 +5,7 @@
 #include "FeBorderedSystem.h"
 #include "FeFactoredSystem.h"
 #include "FeMesh.h"
+#include "FeProgress.h"
 #include "FeSparseMatrix.h"
 #include "numerics/IntMatrix.h"
 #include "numerics/Vector.h"
@@ -43,6 +44,8 @@ struct FeSolveReport {
     long long factorNonZeros = 0;
     // A system could not be factored for want of memory: its cases are NaN, not the cell's.
     bool outOfMemory = false;
+    // The caller's progress callback stopped the solve at a stage boundary: no case is solved.
+    bool cancelled = false;
 };
 
 // The assembled free plate of one weave repeat made periodic and solved for eight load cases:
@@ -54,11 +57,14 @@ struct FeSolveReport {
 // included) of case k, 1-based. Small systems are solved densely, one factorisation per group
 // of cases with the same supports; large ones through the sparse package, with one factorisation
 // for all cases (CFeBorderedSystem). Lengths in metres; 5 DOFs per node as in CFeMesh.
+// `progress` is asked before the factorisation and before the cases; when it stops the solve,
+// Report().cancelled is set and U and R are zero.
 class CFeSolver {
 public:
     CFeSolver(const CellParams& params, double firstAngle, double secondAngle,
               const CMeshSize& meshSize, const FeSizes& sizes, const CFeSparseMatrix& K,
-              const CVector& F1, const CVector& F2, FeSolveOptions options = {});
+              const CVector& F1, const CVector& F2, FeSolveOptions options = {},
+              FeProgress progress = {});
 
     static constexpr int kCaseCount = 8;
 
@@ -98,9 +104,9 @@ private:
     // The load cases in groups whose supports are the same, each group in case order.
     std::vector<std::vector<int>> CasesBySupports() const;
     CVector CaseLoad(int loadCase, const CVector& F1, const CVector& F2) const;
-    void SolveBySupportGroups(const CVector& F1, const CVector& F2);
+    void SolveBySupportGroups(const CVector& F1, const CVector& F2, FeProgress progress);
     void SolveThroughTheBorder(const CVector& F1, const CVector& F2,
-                               CFeFactoredSystem::Method method);
+                               CFeFactoredSystem::Method method, FeProgress progress);
 
     CellParams params_;
     double firstAngle_;

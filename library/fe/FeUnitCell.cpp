@@ -73,7 +73,7 @@ void AssembleUnitCell(const CFeMesh& mesh, const FePattern& pattern, const FeSiz
 }
 
 UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params, double u,
-                             FeSolveOptions options) {
+                             FeSolveOptions options, FeProgress progress) {
     const FeSizes sizes;
     const CMeshSize meshSize = CMeshSize::For(pattern.nx, pattern.ny);
     const int dofCount = sizes.nodeDofs * meshSize.nodeCount;
@@ -81,7 +81,12 @@ UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params,
     CFeSparseMatrix K(dofCount);
     CVector F1(dofCount), F2(dofCount);
     AssembleUnitCell(mesh, pattern, sizes, K, F1, F2);
-    const CFeSolver solver(params, 0.0, u, meshSize, sizes, K, F1, F2, options);
+    const CFeSolver solver(params, 0.0, u, meshSize, sizes, K, F1, F2, options, progress);
+    if (solver.Report().cancelled) {
+        UnitCellResult cancelled{CMatrix(6, 6), CVector(6), CVector(6)};
+        cancelled.cancelled = true;
+        return cancelled;
+    }
     UnitCellResult result = HomogeniseUnitCell(mesh, solver);
     result.outOfMemory = solver.Report().outOfMemory;
     return result;

@@ -23,10 +23,14 @@ struct UnitCellResult {
     CVector yarnLoadStrains;
     // The solver ran out of memory: the results are NaN, and no property of the cell.
     bool outOfMemory = false;
+    // The caller's progress callback stopped the solve (FeProgress): the results are empty.
+    bool cancelled = false;
 };
 
+// Assembles and solves the unit cell; `progress` is asked before the factorisation and before
+// the load cases (the caller reports the assembly, which begins with the crossing laminates).
 UnitCellResult SolveUnitCell(const FePattern& pattern, const CellParams& params, double u,
-                             FeSolveOptions options = {});
+                             FeSolveOptions options = {}, FeProgress progress = {});
 
 // The homogenised laminate from the eight solved cases of the mesh's unit cell.
 UnitCellResult HomogeniseUnitCell(const CFeMesh& mesh, const CFeSolver& solver);

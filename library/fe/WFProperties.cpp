@@ -1,6 +1,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "FeProgress.h"
 #include "weave/CellGeometry.h"
 #include "weftcore.h"
 #include "woven/Average3D.h"
@@ -86,6 +87,17 @@ bool FibreFitsInTheYarns(double vf, const double* fibre, const double* fabric, d
 bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussPoints, double vf,
                   const double* resin, const double* fibre, const double* fabric, double fillAngle,
                   double warpAngle, const double* cellFactors, int reductions, double* out) {
+    return WFPropertiesWithProgress(model, isoStrain, weave, gaussPoints, vf, resin, fibre, fabric,
+                                    fillAngle, warpAngle, cellFactors, reductions, out, nullptr,
+                                    nullptr);
+}
+
+bool WFPropertiesWithProgress(short model, bool isoStrain, const CWeave* weave, short gaussPoints,
+                              double vf, const double* resin, const double* fibre,
+                              const double* fabric, double fillAngle, double warpAngle,
+                              const double* cellFactors, int reductions, double* out,
+                              WFProgressCallback progress, void* user) {
+    const FeProgress stages{progress, user};
     if (weave == nullptr || fillAngle == warpAngle) {
         return false;
     }
@@ -97,9 +109,13 @@ bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussP
         return false;
     }
     // The models write into a buffer of their own, copied out only when they finish: a model
-    // that runs out of memory part-way leaves out untouched, and no exception leaves the library.
+    // that runs out of memory part-way, or is cancelled, leaves out untouched, and no exception
+    // leaves the library.
     double results[kLaminateResults];
     try {
+        if (model != 2 && stages.Stop(kWFStageAveraging)) {
+            return false;
+        }
         switch (model) {
             case 0:
                 Average3D(*weave, isoStrain, gaussPoints, vf, resin, fibre, fabric, fillAngle,
@@ -111,11 +127,14 @@ bool WFProperties(short model, bool isoStrain, const CWeave* weave, short gaussP
                 break;
             default:
                 if (!weave->FeAbdProperties(isoStrain, gaussPoints, vf, resin, fibre, fabric,
-                                            fillAngle, warpAngle, cellFactors, reductions,
-                                            results)) {
+                                            fillAngle, warpAngle, cellFactors, reductions, results,
+                                            progress, user)) {
                     return false;
                 }
                 break;
+        }
+        if (stages.Stop(kWFStageFinished)) {
+            return false;
         }
     } catch (...) {
         return false;

@@ -61,11 +61,15 @@ public:
     // The finite-element model of one repeat behind WFProperties model 2 (same arguments, out[41]).
     // False, out untouched, when the solver ran out of memory. Internal to the library: not
     // exported.
+    // `progress` (may be null) is asked at the start of the assembly, the factorisation and the
+    // load cases as WFPropertiesWithProgress describes; it returning true stops the model there,
+    // which then returns false with out untouched.
     WEFTCORE_HIDDEN bool FeAbdProperties(bool isoStrain, short gaussPoints, double vf,
                                          const double* resin, const double* fibre,
                                          const double* fabric, double fillAngle, double warpAngle,
-                                         const double* cellFactors, int reductions,
-                                         double* out) const;
+                                         const double* cellFactors, int reductions, double* out,
+                                         bool (*progress)(int, void*) = nullptr,
+                                         void* user = nullptr) const;
 
 private:
     short* pattern_;
@@ -110,3 +114,35 @@ WEFTCORE_API bool WFProperties(short model, bool isoStrain, const CWeave* weave,
                                double vf, const double* resin, const double* fibre,
                                const double* fabric, double fillAngle, double warpAngle,
                                const double* cellFactors, int reductions, double* out);
+
+// The stages of a woven-fabric calculation as WFPropertiesWithProgress reports them, in the
+// order they run. The averaging models (0 and 1) are one stage; the finite-element model (2)
+// assembles the stiffness of one repeat (with the laminates of its crossing kinds), factors the
+// periodic system once, then solves its eight load cases and homogenises them. Every model ends
+// with kWFStageFinished, before out is written.
+enum WFStage : int {
+    kWFStageAveraging = 0,
+    kWFStageAssembly = 1,
+    kWFStageFactorisation = 2,
+    kWFStageCases = 3,
+    kWFStageFinished = 4,
+};
+
+// Called on the calculating thread at each stage boundary with the stage about to begin (a
+// WFStage) and the caller's `user` pointer. Returning true cancels: the calculation stops there
+// and WFPropertiesWithProgress returns false with out untouched. A plain function pointer, so
+// that it crosses the library boundary without either side's C++ runtime types.
+typedef bool (*WFProgressCallback)(int stage, void* user);
+
+// WFProperties with progress and cancellation: the same arguments, checks and results, bit for
+// bit, as WFProperties. `progress` may be null (then this is WFProperties). Inputs refused before
+// the calculation starts (see WFProperties) return without a call to `progress`; a model number
+// other than 0, 1, 2 returns true without one. A calculation cancelled by `progress` stops at the
+// stage boundary where it was asked, the work of the stage under way being finished first; it
+// returns false with out untouched, as a refusal does: the caller knows which it asked for.
+WEFTCORE_API bool WFPropertiesWithProgress(short model, bool isoStrain, const CWeave* weave,
+                                           short gaussPoints, double vf, const double* resin,
+                                           const double* fibre, const double* fabric,
+                                           double fillAngle, double warpAngle,
+                                           const double* cellFactors, int reductions, double* out,
+                                           WFProgressCallback progress, void* user);

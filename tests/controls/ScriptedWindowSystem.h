@@ -133,8 +133,44 @@ public:
     }
 
     void SetClipboardText(const std::string& text) override { clipboard = text; }
+    // Work runs at once on the test's thread; its requests and the stages it entered are
+    // recorded. The user can be scripted to press Cancel when the next work enters a stage.
+    std::vector<WorkRequest> workRequests;
+    std::vector<int> stagesEntered;  // of every work, in order
+    void CancelWorkAtStage(int stage) { cancelAtStage_ = stage; }
+
+    WorkOutcome RunWork(const WorkRequest& request,
+                        std::function<void(IProgressSink&)> work) override {
+        workRequests.push_back(request);
+        ScriptedProgress progress(*this, request);
+        cancelAtStage_ = -1;
+        work(progress);
+        return progress.cancelled ? WorkOutcome::Cancelled : WorkOutcome::Finished;
+    }
 
 private:
+    struct ScriptedProgress : IProgressSink {
+        ScriptedProgress(CScriptedWindowSystem& owner, const WorkRequest& request)
+            : owner(owner),
+              stageCount(static_cast<int>(request.stages.size())),
+              cancelAt(owner.cancelAtStage_) {}
+        bool EnterStage(int stage) override {
+            EXPECT_GE(stage, 0);
+            EXPECT_LT(stage, stageCount) << "a stage the request does not name";
+            owner.stagesEntered.push_back(stage);
+            cancelled = cancelled || stage == cancelAt;
+            return cancelled;
+        }
+        bool Cancelled() const override { return cancelled; }
+
+        CScriptedWindowSystem& owner;
+        int stageCount;
+        int cancelAt;
+        bool cancelled = false;
+    };
+
+    int cancelAtStage_ = -1;
+
     struct QueuedScript {
         std::string formClass;
         std::function<void(CForm&)> run;

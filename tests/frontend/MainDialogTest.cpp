@@ -349,7 +349,10 @@ TEST_F(MainFormTest, FillsTheWovenFabricArgumentsFromTheFormAndTheConfiguration)
     EXPECT_EQ(first.kind, RecordedCall::kFabric);
     EXPECT_EQ(first.model, 0);
     EXPECT_FALSE(first.isoStrain);
-    EXPECT_EQ(first.weave, form.Catalogue().FindWeave("Basket 2x2"));
+    const CWeave* basket = form.Catalogue().FindWeave("Basket 2x2");
+    EXPECT_EQ(
+        first.weaveCells,
+        std::vector<short>(basket->Pattern(), basket->Pattern() + basket->Cols() * basket->Rows()));
     EXPECT_EQ(first.gaussPoints, 8);
     EXPECT_EQ(first.vf, 0.5);
     EXPECT_EQ(first.fabric,

@@ -23,7 +23,7 @@ struct RecordedCall {
     short elasticCode, thermalCode;
     short model, gaussPoints;
     bool isoStrain;
-    const CWeave* weave;
+    std::vector<short> weaveCells;  // the pattern passed, row by row
     double fillAngle, warpAngle;
     int reductions;
 };
@@ -69,18 +69,21 @@ protected:
             calls.push_back(Call(RecordedCall::kRandomMat, vf, resin, fibre, elastic, thermal));
             library.rndProperties(vf, resin, fibre, elastic, thermal, out);
         };
-        recording.wfProperties = [this, library](short model, bool isoStrain, const CWeave* weave,
-                                                 short gaussPoints, double vf, const double* resin,
-                                                 const double* fibre, const double* fabric,
-                                                 double fillAngle, double warpAngle,
-                                                 const double* cellFactors, int reductions,
-                                                 double* out) {
+        recording.wfProperties = [this, library](
+                                     short model, bool isoStrain, const CWeave* weave,
+                                     short gaussPoints, double vf, const double* resin,
+                                     const double* fibre, const double* fabric, double fillAngle,
+                                     double warpAngle, const double* cellFactors, int reductions,
+                                     double* out, WFProgressCallback progress, void* user) {
             RecordedCall call = Call(RecordedCall::kFabric, vf, resin, fibre, 0, 0);
             call.fabric.assign(fabric, fabric + 7);
             call.cellFactors.assign(cellFactors, cellFactors + 2);
             call.model = model;
             call.isoStrain = isoStrain;
-            call.weave = weave;
+            if (weave != nullptr) {
+                call.weaveCells.assign(weave->Pattern(),
+                                       weave->Pattern() + weave->Cols() * weave->Rows());
+            }
             call.gaussPoints = gaussPoints;
             call.fillAngle = fillAngle;
             call.warpAngle = warpAngle;
@@ -90,7 +93,8 @@ protected:
                 return fabricResult(out);
             }
             return library.wfProperties(model, isoStrain, weave, gaussPoints, vf, resin, fibre,
-                                        fabric, fillAngle, warpAngle, cellFactors, reductions, out);
+                                        fabric, fillAngle, warpAngle, cellFactors, reductions, out,
+                                        progress, user);
         };
         form.SetEntryPoints(recording);
         form.BeginModal();

@@ -4,8 +4,8 @@ if(NOT rc EQUAL 0)
   message(FATAL_ERROR "nm failed on ${LIBRARY}")
 endif()
 string(REPLACE "\n" ";" lines "${symbols}")
-set(required "UDMixel(" "RNDProperties(" "WFProperties(" "CWeave::CWeave(" "CWeave::~CWeave("
-             "CWeave::MaxReduction(")
+set(required "UDMixel(" "RNDProperties(" "WFProperties(" "WFPropertiesWithProgress("
+             "CWeave::CWeave(" "CWeave::~CWeave(" "CWeave::MaxReduction(")
 foreach(name IN LISTS required)
   string(FIND "${symbols}" "${name}" at)
   if(at EQUAL -1)
@@ -22,7 +22,7 @@ foreach(line IN LISTS lines)
     continue()
   endif()
   # Allowed: the entry points, CWeave's members, its vtable and type info.
-  if(NOT line MATCHES "UDMixel\\(|RNDProperties\\(|WFProperties\\(|CWeave" AND
+  if(NOT line MATCHES "UDMixel\\(|RNDProperties\\(|WFProperties(WithProgress)?\\(|CWeave" AND
      NOT line MATCHES " [_A-Za-z]*(init|fini|_edata|_end|__bss_start)[_A-Za-z]*$")
     message(FATAL_ERROR "unexpected export: ${line}")
   endif()
