@@ -134,11 +134,7 @@ void CalculationProgressTest::SetUpFineBasket(CFormView& view) {
     user::Choose(view, "resinList", "Hexcel RTM6");
     user::Choose(view, "fibreList", "Tenax HTA");
     user::Choose(view, "weaveList", "Basket 8x8");
-    user::Type(view, "fibreVolumeField", "55");
-    user::Type(view, "warpCountField", "1200");
-    user::Type(view, "fillCountField", "1150.5");
-    user::Type(view, "arealDensityField", "0.2");
-    user::Type(view, "fillAngleField", "90");
+    TypeExampleFabric(view);
     for (const char* text : {"ABD Properties", "Finite Elements"}) {
         for (QRadioButton* button : view.findChildren<QRadioButton*>()) {
             if (button->text() == text) {

@@ -44,6 +44,16 @@ protected:
         return windowSystem_->RunModal(*form_);
     }
 
+    // The example fabric's inputs typed into the main form's view: 55 % fibre, 1200 and 1150.5
+    // yarns/m, 0.2 kg/m2, the fill yarn at 90 degrees to the warp.
+    static void TypeExampleFabric(CFormView& view) {
+        user::Type(view, "fibreVolumeField", "55");
+        user::Type(view, "warpCountField", "1200");
+        user::Type(view, "fillCountField", "1150.5");
+        user::Type(view, "arealDensityField", "0.2");
+        user::Type(view, "fillAngleField", "90");
+    }
+
     std::optional<QTemporaryDir> workingDirectory_;
     QString previousDirectory_;
     std::optional<CRecordingQtWindowSystem> windowSystem_;

@@ -176,11 +176,7 @@ void MainFormViewTest::fabricABDResultsReadAsTheirRelationWithRightAlignedMatric
     RunMainForm(
         [&](CFormView& view) {
             user::Choose(view, "weaveList", "Plain");
-            user::Type(view, "fibreVolumeField", "55");
-            user::Type(view, "warpCountField", "1200");
-            user::Type(view, "fillCountField", "1150.5");
-            user::Type(view, "arealDensityField", "0.2");
-            user::Type(view, "fillAngleField", "90");
+            TypeExampleFabric(view);
             for (QRadioButton* button : view.findChildren<QRadioButton*>()) {
                 if (button->text() == "ABD Properties") {
                     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));

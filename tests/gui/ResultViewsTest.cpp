@@ -117,11 +117,7 @@ void ResultViewsTest::fabricFormsShowTheThicknessUnderTheSummary() {
     RunMainForm(
         [&](CFormView& view) {
             user::Choose(view, "weaveList", "Plain");
-            user::Type(view, "fibreVolumeField", "55");
-            user::Type(view, "warpCountField", "1200");
-            user::Type(view, "fillCountField", "1150.5");
-            user::Type(view, "arealDensityField", "0.2");
-            user::Type(view, "fillAngleField", "90");
+            TypeExampleFabric(view);
             user::Click(view, "Calculate");
             for (QRadioButton* button : view.findChildren<QRadioButton*>()) {
                 if (button->text() == "ABD Properties") {
