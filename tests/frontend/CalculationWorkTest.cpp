@@ -6,6 +6,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "BasketFabricRequest.h"
 #include "CalculationJob.h"
 #include "Catalogue.h"
 #include "MainFormFixture.h"
@@ -39,20 +40,6 @@ std::vector<std::string> FormState(CMainDialog& form) {
             std::to_string(form.CurrentCase()),
             std::to_string(form.CurrentResultsFormat()),
             std::to_string(form.CalculationMethod())};
-}
-
-FabricRequest BasketRequest(const CCatalogue& catalogue, FabricMethod method) {
-    FabricRequest request;
-    request.resinName = "Hexcel RTM6";
-    request.resin = catalogue.FindResin("Hexcel RTM6")->Array();
-    request.fibreName = "Tenax HTA";
-    request.fibre = catalogue.FindFibre("Tenax HTA")->Array();
-    request.weave = catalogue.FindWeave("Basket 8x8");
-    request.fibreVolumePercent = 55;
-    request.data = {1200, 1150.5, 0.2, 0, 90};
-    request.results = FabricResults::Laminate;
-    request.method = method;
-    return request;
 }
 
 }  // namespace

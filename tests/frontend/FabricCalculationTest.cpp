@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "BasketFabricRequest.h"
 #include "Catalogue.h"
 
 TEST(FabricRequest, ModelNumberFollowsFromResultsAndMethod) {
@@ -17,17 +18,8 @@ TEST(FabricRequest, ModelNumberFollowsFromResultsAndMethod) {
 // with the thickness the library returned.
 TEST(FabricRequest, CallsTheLibraryWithItsInputsAndReportsThem) {
     const CCatalogue catalogue;
-    FabricRequest request;
-    request.resinName = "Hexcel RTM6";
-    request.resin = catalogue.FindResin("Hexcel RTM6")->Array();
-    request.fibreName = "Tenax HTA";
-    request.fibre = catalogue.FindFibre("Tenax HTA")->Array();
-    request.weave = catalogue.FindWeave("Basket 8x8");
-    request.fibreVolumePercent = 55;
-    request.data = {1200, 1150.5, 0.2, 0, 90};
+    FabricRequest request = BasketRequest(catalogue, FabricMethod::FiniteElements);
     request.settings.accuracy = 100;
-    request.results = FabricResults::Laminate;
-    request.method = FabricMethod::FiniteElements;
     request.isoStrain = true;
 
     short model = -1;
